@@ -1,0 +1,46 @@
+// How long a whole "Calcola" takes, through the in-memory window, and the formatting alone.
+#include "calc/calculator.h"
+#include "calc/memory_view.h"
+#include "calc/resistor_text.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using zelmarino::Calculator;
+using zelmarino::MemoryView;
+using zelmarino::NetworkType;
+
+void designs(benchmark::State& state, NetworkType network, float zin, float zout) {
+    MemoryView view;
+    Calculator calculator(view);
+    calculator.state().NetworkType = network;
+    calculator.state().Zin = zin;
+    calculator.state().Zout = zout;
+    view.type(zelmarino::TextBox::Text3, "10");
+    for (auto _ : state) {
+        calculator.Command1_Click();
+        benchmark::DoNotOptimize(calculator.state().R1);
+    }
+}
+
+void formatsResistors(benchmark::State& state) {
+    double values[] = {0.0123, 0.5, 7.25, 150.6, 12345.6, -8.54987};
+    for (auto _ : state) {
+        for (double value : values) {
+            double copy = value;
+            benchmark::DoNotOptimize(zelmarino::formatResistor(copy));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 6);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(designs, pi_symmetric, NetworkType::Pi, 50.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, pi_asymmetric, NetworkType::Pi, 75.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, t, NetworkType::T, 75.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, t_exchanged, NetworkType::T, 50.0F, 75.0F);
+BENCHMARK_CAPTURE(designs, l_less, NetworkType::LLess, 75.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, l_greater, NetworkType::LGreater, 75.0F, 50.0F);
+BENCHMARK(formatsResistors);
