@@ -1,0 +1,11 @@
+// A message box supplied from outside, for systems whose own services include none.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+using ShowMessage = std::function<void(const std::string& title, const std::string& text)>;
+
+} // namespace platform
