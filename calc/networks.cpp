@@ -32,18 +32,21 @@ void computePiAsymmetric(DesignState& state) {
     const auto [zin, zout, k] = inputsOf(state);
     store(state.Ratio, sqrt(zin / zout));
     const Checked ratio = state.Ratio;
-    store(state.R1, ((pow(k, 2.0) - 1.0) / ((pow(k, 2.0) - (k + k) * ratio) + 1.0)) * zin);
-    store(state.R2, ((pow(k, 2.0) - 1.0) / k) * (sqrt(zin * zout) / 2.0));
-    store(state.R3, ((pow(k, 2.0) - 1.0) / ((pow(k, 2.0) - 2.0 * (k / ratio)) + 1.0)) * zout);
+    const Checked k2 = pow(k, 2.0);
+    store(state.R1, ((k2 - 1.0) / ((k2 - (k + k) * ratio) + 1.0)) * zin);
+    store(state.R2, ((k2 - 1.0) / k) * (sqrt(zin * zout) / 2.0));
+    store(state.R3, ((k2 - 1.0) / ((k2 - 2.0 * (k / ratio)) + 1.0)) * zout);
 }
 
 void computeT(DesignState& state) {
     const auto [zin, zout, k] = inputsOf(state);
-    const auto k2 = [&] { return pow(k, 2.0); };
-    const auto s = [&] { return sqrt(zin * zout); };
-    store(state.R1, ((k2() + 1.0) / (k2() - 1.0)) * zin - (k / (k2() - 1.0)) * (s() + s()));
-    store(state.R2, ((k2() + 1.0) / (k2() - 1.0)) * zout - (k / (k2() - 1.0)) * (s() + s()));
-    store(state.R3, (k / (k2() - 1.0)) * (s() + s()));
+    // sqrt(Zin × Zout) is the first step, and fails on its own before any arm is formed.
+    // It and K² are the same every time they are formed, so they are formed once.
+    const Checked s = checkedValue(sqrt(zin * zout));
+    const Checked k2 = pow(k, 2.0);
+    store(state.R1, ((k2 + 1.0) / (k2 - 1.0)) * zin - (k / (k2 - 1.0)) * (s + s));
+    store(state.R2, ((k2 + 1.0) / (k2 - 1.0)) * zout - (k / (k2 - 1.0)) * (s + s));
+    store(state.R3, (k / (k2 - 1.0)) * (s + s));
 }
 
 void computeLLess(DesignState& state) {

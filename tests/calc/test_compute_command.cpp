@@ -111,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"pi_beyond_double_range", NetworkType::Pi, 50, 50, "4000", overflowMessage},
         FailureCase{"t_no_loss", NetworkType::T, 75, 50, "", divisionByZeroMessage},
         FailureCase{"t_opposite_signs", NetworkType::T, 50, -50, "10", invalidOperationMessage},
+        FailureCase{"t_square_root_fails_before_the_arms", NetworkType::T, 50, -50, "0",
+                    invalidOperationMessage},
         FailureCase{"l_less_nothing_entered", NetworkType::LLess, 0, 0, "10",
                     invalidOperationMessage},
         FailureCase{"l_greater_zout_zero", NetworkType::LGreater, 50, 0, "10",
