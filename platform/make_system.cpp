@@ -8,7 +8,7 @@
 
 #include <utility>
 
-namespace platform {
+namespace zelmarino::platform {
 
 std::unique_ptr<System> makeSystem([[maybe_unused]] ShowMessage showMessage) {
 #ifdef _WIN32
@@ -19,4 +19,4 @@ std::unique_ptr<System> makeSystem([[maybe_unused]] ShowMessage showMessage) {
 #endif
 }
 
-} // namespace platform
+} // namespace zelmarino::platform

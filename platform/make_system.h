@@ -6,10 +6,10 @@
 
 #include <memory>
 
-namespace platform {
+namespace zelmarino::platform {
 
 // On Windows the real registry and message box; elsewhere the stand-in, which shows its
 // messages through `showMessage`.
 std::unique_ptr<System> makeSystem(ShowMessage showMessage);
 
-} // namespace platform
+} // namespace zelmarino::platform

@@ -13,7 +13,7 @@
 #include <unistd.h>
 #include <utility>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 // The one key there is; any other number would be an error of the caller.
@@ -104,4 +104,4 @@ void PortableSystem::showMessage(const std::string& title, const std::string& te
     }
 }
 
-} // namespace platform
+} // namespace zelmarino::platform

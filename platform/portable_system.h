@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace zelmarino::platform {
 
 class PortableSystem final : public System {
 public:
@@ -34,4 +34,4 @@ private:
     ShowMessage m_showMessage;
 };
 
-} // namespace platform
+} // namespace zelmarino::platform

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <stdexcept>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 std::string folded(std::string text) {
@@ -93,4 +93,4 @@ void RecordingSystem::showMessage(const std::string& title, const std::string& t
     m_messages.push_back({title, text});
 }
 
-} // namespace platform
+} // namespace zelmarino::platform

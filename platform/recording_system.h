@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace platform {
+namespace zelmarino::platform {
 
 class RecordingSystem final : public System {
 public:
@@ -70,4 +70,4 @@ private:
     std::vector<Message> m_messages;
 };
 
-} // namespace platform
+} // namespace zelmarino::platform

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-namespace platform {
+namespace zelmarino::platform {
 
 using ShowMessage = std::function<void(const std::string& title, const std::string& text)>;
 
-} // namespace platform
+} // namespace zelmarino::platform

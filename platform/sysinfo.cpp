@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 // Closes the key however the read ends, including by an exception.
@@ -114,4 +114,4 @@ void StartSysInfo(System& system, const std::string& applicationTitle) {
     }
 }
 
-} // namespace platform
+} // namespace zelmarino::platform

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-namespace platform {
+namespace zelmarino::platform {
 
 // Size of the buffer a registry value is read into; a longer value counts as missing.
 inline constexpr std::size_t kValueBufferSize = 1024;
@@ -33,4 +33,4 @@ bool GetKeyValue(System& system, RootKey KeyRoot, const std::string& KeyName,
 // message box titled `applicationTitle`.
 void StartSysInfo(System& system, const std::string& applicationTitle);
 
-} // namespace platform
+} // namespace zelmarino::platform

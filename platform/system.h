@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-namespace platform {
+namespace zelmarino::platform {
 
 // Predefined root keys, by the 32-bit values that Windows gives them.
 enum class RootKey : std::uint32_t {
@@ -67,4 +67,4 @@ protected:
     System& operator=(System&&) = default;
 };
 
-} // namespace platform
+} // namespace zelmarino::platform

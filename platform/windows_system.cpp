@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 // Predefined keys are 32-bit numbers sign-extended to the width of a handle.
@@ -108,4 +108,4 @@ void WindowsSystem::showMessage(const std::string& title, const std::string& tex
     ::MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK);
 }
 
-} // namespace platform
+} // namespace zelmarino::platform

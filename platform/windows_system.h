@@ -4,7 +4,7 @@
 
 #include "platform/system.h"
 
-namespace platform {
+namespace zelmarino::platform {
 
 class WindowsSystem final : public System {
 public:
@@ -18,4 +18,4 @@ public:
     void showMessage(const std::string& title, const std::string& text) override;
 };
 
-} // namespace platform
+} // namespace zelmarino::platform

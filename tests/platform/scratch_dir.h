@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-namespace platform::testing_support {
+namespace zelmarino::platform::testing_support {
 
 class ScratchDir {
 public:
@@ -60,4 +60,4 @@ inline bool appears(const std::filesystem::path& file,
     return true;
 }
 
-} // namespace platform::testing_support
+} // namespace zelmarino::platform::testing_support

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 constexpr const char* kKey = R"(SOFTWARE\Prova)";
@@ -24,7 +24,7 @@ struct ReadCase {
     std::string after;
 };
 
-class GetKeyValueRead : public testing::TestWithParam<ReadCase> {};
+class GetKeyValueRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(GetKeyValueRead, gives_the_value_as_text_and_closes_the_key) {
     const auto& c = GetParam();
@@ -47,7 +47,7 @@ const std::string k1024(1024, 'b');
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GetKeyValueRead,
-    testing::Values(
+    ::testing::Values(
         ReadCase{"string_drops_its_final_zero", RecordingSystem::text("C:\\x.exe"), "old", true,
                  "C:\\x.exe"},
         ReadCase{"string_without_final_zero_keeps_every_character",
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"expandable_string_is_another_type",
                  Value{ValueType::ExpandString, RecordingSystem::text("%TEMP%").bytes, {}}, "kept",
                  true, "kept"}),
-    [](const testing::TestParamInfo<ReadCase>& testCase) { return testCase.param.name; });
+    [](const ::testing::TestParamInfo<ReadCase>& testCase) { return testCase.param.name; });
 
 TEST(GetKeyValue, missing_key_empties_the_text_and_opens_nothing) {
     RecordingSystem system;
@@ -103,7 +103,7 @@ struct UnusableSizeCase {
     Value value;
 };
 
-class GetKeyValueUnusableSize : public testing::TestWithParam<UnusableSizeCase> {};
+class GetKeyValueUnusableSize : public ::testing::TestWithParam<UnusableSizeCase> {};
 
 TEST_P(GetKeyValueUnusableSize, throws_and_still_closes_the_key) {
     RecordingSystem system;
@@ -117,12 +117,12 @@ TEST_P(GetKeyValueUnusableSize, throws_and_still_closes_the_key) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GetKeyValueUnusableSize,
-    testing::Values(UnusableSizeCase{"empty_data", Value{ValueType::String, "", {}}},
-                    UnusableSizeCase{"size_reported_as_zero", Value{ValueType::String, "abc\0", 0}},
-                    UnusableSizeCase{"empty_dword", Value{ValueType::Dword, "", {}}},
-                    UnusableSizeCase{"size_beyond_the_buffer",
-                                     Value{ValueType::String, "a", 2000}}),
-    [](const testing::TestParamInfo<UnusableSizeCase>& testCase) { return testCase.param.name; });
+    ::testing::Values(
+        UnusableSizeCase{"empty_data", Value{ValueType::String, "", {}}},
+        UnusableSizeCase{"size_reported_as_zero", Value{ValueType::String, "abc\0", 0}},
+        UnusableSizeCase{"empty_dword", Value{ValueType::Dword, "", {}}},
+        UnusableSizeCase{"size_beyond_the_buffer", Value{ValueType::String, "a", 2000}}),
+    [](const ::testing::TestParamInfo<UnusableSizeCase>& testCase) { return testCase.param.name; });
 
 } // namespace
-} // namespace platform
+} // namespace zelmarino::platform

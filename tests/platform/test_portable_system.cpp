@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 using testing_support::appears;
@@ -116,7 +116,7 @@ struct StartFailure {
     bool executable;
 };
 
-class PortableStartFailure : public testing::TestWithParam<StartFailure> {};
+class PortableStartFailure : public ::testing::TestWithParam<StartFailure> {};
 
 TEST_P(PortableStartFailure, reports_that_nothing_started) {
     const auto& c = GetParam();
@@ -137,11 +137,11 @@ TEST_P(PortableStartFailure, reports_that_nothing_started) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PortableStartFailure,
-    testing::Values(StartFailure{"missing_file", "absent", "", true},
-                    StartFailure{"not_executable", "tool", "#!/bin/sh\n:>", false},
-                    // Only a shell would run a script without its #! line.
-                    StartFailure{"script_without_interpreter_line", "tool", ":>", true}),
-    [](const testing::TestParamInfo<StartFailure>& testCase) { return testCase.param.name; });
+    ::testing::Values(StartFailure{"missing_file", "absent", "", true},
+                      StartFailure{"not_executable", "tool", "#!/bin/sh\n:>", false},
+                      // Only a shell would run a script without its #! line.
+                      StartFailure{"script_without_interpreter_line", "tool", ":>", true}),
+    [](const ::testing::TestParamInfo<StartFailure>& testCase) { return testCase.param.name; });
 
 TEST(PortableSystem, empty_path_starts_nothing) {
     PortableSystem system({}, {});
@@ -162,4 +162,4 @@ TEST(PortableSystem, file_test_names_only_a_normal_file) {
 }
 
 } // namespace
-} // namespace platform
+} // namespace zelmarino::platform

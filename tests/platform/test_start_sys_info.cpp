@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 constexpr auto kRoot = RootKey::LocalMachine;
@@ -33,7 +33,7 @@ struct LaunchCase {
     bool message;
 };
 
-class StartSysInfoLaunch : public testing::TestWithParam<LaunchCase> {};
+class StartSysInfoLaunch : public ::testing::TestWithParam<LaunchCase> {};
 
 TEST_P(StartSysInfoLaunch, starts_the_tool_or_says_it_is_unavailable) {
     const auto& c = GetParam();
@@ -52,76 +52,76 @@ TEST_P(StartSysInfoLaunch, starts_the_tool_or_says_it_is_unavailable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StartSysInfoLaunch,
-    testing::Values(LaunchCase{"path_value_is_started_whole_blanks_and_all",
-                               [](RecordingSystem& s) {
-                                   pathValue(s, RecordingSystem::text(kTool));
-                                   s.addProgram(kTool);
-                               },
-                               {kTool},
-                               false},
-                    LaunchCase{
-                        "path_value_that_cannot_be_started",
-                        [](RecordingSystem& s) { pathValue(s, RecordingSystem::text(kTool)); },
-                        {},
-                        true},
-                    LaunchCase{"location_with_the_tool_in_it",
-                               [](RecordingSystem& s) {
-                                   locationValue(s, kToolDirectory);
-                                   s.addFile(kTool);
-                                   s.addProgram(kTool);
-                               },
-                               {kTool},
-                               false},
-                    LaunchCase{"location_without_the_tool",
-                               [](RecordingSystem& s) {
-                                   locationValue(s, kToolDirectory);
-                                   s.addProgram(kTool);
-                               },
-                               {},
-                               true},
-                    LaunchCase{"neither_value", [](RecordingSystem&) {}, {}, true},
-                    LaunchCase{"path_key_without_its_value_falls_back_to_the_location",
-                               [](RecordingSystem& s) {
-                                   s.addKey(kRoot, kMsinfoKey);
-                                   locationValue(s, kToolDirectory);
-                                   s.addFile(kTool);
-                                   s.addProgram(kTool);
-                               },
-                               {kTool},
-                               false},
-                    LaunchCase{"overlong_path_falls_back_to_the_location",
-                               [](RecordingSystem& s) {
-                                   pathValue(s, RecordingSystem::text(std::string(2000, 'x')));
-                                   locationValue(s, kToolDirectory);
-                                   s.addFile(kTool);
-                                   s.addProgram(kTool);
-                               },
-                               {kTool},
-                               false},
-                    LaunchCase{"path_of_another_type_starts_nothing",
-                               [](RecordingSystem& s) {
-                                   pathValue(s, {ValueType::Binary, "C:\\a.exe", {}});
-                                   s.addProgram(kTool);
-                               },
-                               {},
-                               true},
-                    LaunchCase{"path_of_size_zero_is_an_error",
-                               [](RecordingSystem& s) {
-                                   pathValue(s, {ValueType::String, "", {}});
-                                   locationValue(s, kToolDirectory);
-                                   s.addFile(kTool);
-                                   s.addProgram(kTool);
-                               },
-                               {},
-                               true},
-                    LaunchCase{"a_start_that_throws",
-                               [](RecordingSystem& s) {
-                                   pathValue(s, RecordingSystem::text(kTool));
-                                   s.throwOnStart();
-                               },
-                               {},
-                               true}),
-    [](const testing::TestParamInfo<LaunchCase>& testCase) { return testCase.param.name; });
+    ::testing::Values(LaunchCase{"path_value_is_started_whole_blanks_and_all",
+                                 [](RecordingSystem& s) {
+                                     pathValue(s, RecordingSystem::text(kTool));
+                                     s.addProgram(kTool);
+                                 },
+                                 {kTool},
+                                 false},
+                      LaunchCase{
+                          "path_value_that_cannot_be_started",
+                          [](RecordingSystem& s) { pathValue(s, RecordingSystem::text(kTool)); },
+                          {},
+                          true},
+                      LaunchCase{"location_with_the_tool_in_it",
+                                 [](RecordingSystem& s) {
+                                     locationValue(s, kToolDirectory);
+                                     s.addFile(kTool);
+                                     s.addProgram(kTool);
+                                 },
+                                 {kTool},
+                                 false},
+                      LaunchCase{"location_without_the_tool",
+                                 [](RecordingSystem& s) {
+                                     locationValue(s, kToolDirectory);
+                                     s.addProgram(kTool);
+                                 },
+                                 {},
+                                 true},
+                      LaunchCase{"neither_value", [](RecordingSystem&) {}, {}, true},
+                      LaunchCase{"path_key_without_its_value_falls_back_to_the_location",
+                                 [](RecordingSystem& s) {
+                                     s.addKey(kRoot, kMsinfoKey);
+                                     locationValue(s, kToolDirectory);
+                                     s.addFile(kTool);
+                                     s.addProgram(kTool);
+                                 },
+                                 {kTool},
+                                 false},
+                      LaunchCase{"overlong_path_falls_back_to_the_location",
+                                 [](RecordingSystem& s) {
+                                     pathValue(s, RecordingSystem::text(std::string(2000, 'x')));
+                                     locationValue(s, kToolDirectory);
+                                     s.addFile(kTool);
+                                     s.addProgram(kTool);
+                                 },
+                                 {kTool},
+                                 false},
+                      LaunchCase{"path_of_another_type_starts_nothing",
+                                 [](RecordingSystem& s) {
+                                     pathValue(s, {ValueType::Binary, "C:\\a.exe", {}});
+                                     s.addProgram(kTool);
+                                 },
+                                 {},
+                                 true},
+                      LaunchCase{"path_of_size_zero_is_an_error",
+                                 [](RecordingSystem& s) {
+                                     pathValue(s, {ValueType::String, "", {}});
+                                     locationValue(s, kToolDirectory);
+                                     s.addFile(kTool);
+                                     s.addProgram(kTool);
+                                 },
+                                 {},
+                                 true},
+                      LaunchCase{"a_start_that_throws",
+                                 [](RecordingSystem& s) {
+                                     pathValue(s, RecordingSystem::text(kTool));
+                                     s.throwOnStart();
+                                 },
+                                 {},
+                                 true}),
+    [](const ::testing::TestParamInfo<LaunchCase>& testCase) { return testCase.param.name; });
 
 TEST(StartSysInfo, looks_up_path_then_location_read_only_and_tests_the_file) {
     RecordingSystem system;
@@ -169,4 +169,4 @@ TEST(StartSysInfo, size_zero_error_skips_the_location_look_up) {
 }
 
 } // namespace
-} // namespace platform
+} // namespace zelmarino::platform

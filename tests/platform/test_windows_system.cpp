@@ -11,7 +11,7 @@
 #include <string>
 #include <windows.h>
 
-namespace platform {
+namespace zelmarino::platform {
 namespace {
 
 constexpr const char* kKey = R"(SOFTWARE\Zelmarino Prova)";
@@ -43,7 +43,7 @@ struct ReadCase {
     std::string text;
 };
 
-class WindowsRegistryRead : public testing::TestWithParam<ReadCase> {};
+class WindowsRegistryRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(WindowsRegistryRead, reads_the_value_set_by_reg_add) {
     const auto& c = GetParam();
@@ -56,7 +56,7 @@ TEST_P(WindowsRegistryRead, reads_the_value_set_by_reg_add) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WindowsRegistryRead,
-    testing::Values(
+    ::testing::Values(
         ReadCase{"string_path", "Testo", true, R"(C:\Program Files\Zelmarino Prova\tool.exe)"},
         ReadCase{"empty_string", "Vuoto", true, ""}, ReadCase{"dword", "Numero", true, "305419896"},
         ReadCase{"dword_with_zero_top_byte", "Piccolo", true, "261"},
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"string_of_exactly_1024_bytes", "Esatto", true, std::string(1023, 'a')},
         ReadCase{"string_longer_than_the_buffer", "Lungo", false, ""},
         ReadCase{"missing_value", "Assente", false, ""}),
-    [](const testing::TestParamInfo<ReadCase>& testCase) { return testCase.param.name; });
+    [](const ::testing::TestParamInfo<ReadCase>& testCase) { return testCase.param.name; });
 
 TEST(WindowsRegistry, missing_key_reads_as_missing) {
     WindowsSystem system;
@@ -103,7 +103,7 @@ TEST(WindowsFiles, file_test_names_only_a_normal_file) {
     EXPECT_EQ(system.findFile(R"(C:\Zelmarino Prova)"), "");
 }
 
-class WindowsStart : public testing::Test {
+class WindowsStart : public ::testing::Test {
 protected:
     void SetUp() override {
         ::DeleteFileA(marker(kTool).c_str());
@@ -148,4 +148,4 @@ TEST_F(WindowsStart, what_cannot_be_started_reports_false) {
 }
 
 } // namespace
-} // namespace platform
+} // namespace zelmarino::platform
