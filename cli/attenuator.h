@@ -1,0 +1,47 @@
+// One attenuator designed by the window's own network routines, described arm by arm with
+// the texts the window shows for it.
+#pragma once
+
+#include "cli/circuit.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelmarino::cli {
+
+enum class Network { Pi, T, LOut, LIn }; // LOut: matched at the output port; LIn: at the input
+
+[[nodiscard]] std::string_view networkName(Network network);  // "pi", "t", "l-out", "l-in"
+[[nodiscard]] std::string_view networkTitle(Network network); // "Pi attenuator", ...
+
+struct Arm {
+    std::string_view name;  // "R1"
+    std::string_view role;  // "shunt across the input port"
+    Resistor resistor;      // where it sits and its exact value in ohms
+    std::string windowText; // as the window shows it, with "Ω" for the ohm sign
+};
+
+struct Design {
+    Network network;
+    // As the design holds them: single precision, like the window. For a T with Zin < Zout
+    // the two are exchanged, so the larger impedance is on the input side.
+    float zin;
+    float zout;
+    float lossDb;
+    bool portsExchanged;
+    double minimumLossDb; // below it some arm is negative; 0 for equal impedances
+    std::vector<Arm> arms;
+};
+
+// Designs with the window's routine for the network. `lossDb` is taken in single precision,
+// as the window holds it, so that both give the very same resistors. Throws FloatError from
+// calc/checked.h when the arithmetic fails (a loss so small that K rounds to 1).
+[[nodiscard]] Design designAttenuator(Network network, float zin, float zout, float lossDb);
+
+// The indices of the arms that came out negative: the design cannot be built.
+[[nodiscard]] std::vector<std::size_t> negativeArms(const Design& design);
+
+[[nodiscard]] std::vector<Resistor> resistorsOf(const Design& design);
+
+} // namespace zelmarino::cli

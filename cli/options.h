@@ -1,0 +1,46 @@
+// The command line, read strictly: every argument is understood or the whole command is
+// refused with one line that names the argument.
+#pragma once
+
+#include "cli/attenuator.h"
+#include "cli/e_series.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace zelmarino::cli {
+
+enum class OutputFormat { Text, Csv, Json, Spice };
+
+struct Options {
+    Network network = Network::Pi;
+    float zin = 0.0F; // ohms, single precision as the window holds it
+    float zout = 0.0F;
+    std::vector<float> lossesDb; // one, or the rows of a table
+    bool table = false;          // --db FROM:TO:STEP
+    std::optional<ESeries> series;
+    std::optional<double> tolerance;      // a fraction: 0.01 for 1 %
+    std::optional<double> availableWatts; // --power
+    OutputFormat format = OutputFormat::Text;
+};
+
+struct HelpRequest {};
+struct VersionRequest {};
+
+struct Refusal {
+    std::string message; // one line, without the program name
+};
+
+// A table may hold at most this many designs.
+inline constexpr std::size_t maximumRows = 1'000'000;
+
+using ParsedCommand = std::variant<Options, HelpRequest, VersionRequest, Refusal>;
+
+// `arguments` excludes the program name.
+[[nodiscard]] ParsedCommand parseCommand(std::span<const std::string_view> arguments);
+
+} // namespace zelmarino::cli

@@ -1,0 +1,25 @@
+// Small pieces that every output format shares.
+#pragma once
+
+#include "cli/report.h"
+
+#include <string>
+
+namespace zelmarino::cli {
+
+// Return losses are reported up to this: beyond it a port is matched to better than one part
+// in a million, and the figure would only measure rounding noise.
+inline constexpr double returnLossCeilingDb = 120.0;
+
+[[nodiscard]] double cappedReturnLoss(double db);
+
+// An impedance or loss as the window shows its entries ("75", "0.5", "1E+07").
+[[nodiscard]] std::string entryText(float value);
+
+// "R2", "R1 and R3".
+[[nodiscard]] std::string negativeArmNames(const DesignReport& report);
+
+// "R1 shunt across the input port, R2 series, R3 shunt across the output port".
+[[nodiscard]] std::string armRoles(const Design& design);
+
+} // namespace zelmarino::cli

@@ -1,0 +1,32 @@
+// Everything printed about one design: the exact network and its check, and, as asked for,
+// its standard-value version with that one's check, the tolerance worst case and the power
+// each resistor dissipates. The output formats only lay this out.
+#pragma once
+
+#include "cli/attenuator.h"
+#include "cli/options.h"
+#include "cli/verification.h"
+#include "cli/worst_case.h"
+
+#include <optional>
+#include <vector>
+
+namespace zelmarino::cli {
+
+struct DesignReport {
+    Design design;
+    std::vector<std::size_t> negative{}; // indices into design.arms; empty when it can be built
+    std::optional<PortCheck> exact{};
+    // Only for a network that can be built; the same order as the arms.
+    std::optional<std::vector<double>> standardOhms{};
+    std::optional<PortCheck> standard{};
+    std::optional<WorstCase> worst{};  // around the standard values if any, else the exact ones
+    std::optional<PowerShare> power{}; // of the network that would be built
+
+    [[nodiscard]] bool realisable() const { return negative.empty(); }
+};
+
+// Throws FloatError (calc/checked.h) where the window's arithmetic fails.
+[[nodiscard]] DesignReport makeReport(const Options& options, float lossDb);
+
+} // namespace zelmarino::cli

@@ -1,0 +1,113 @@
+#include "cli/spice_output.h"
+
+#include "cli/number_text.h"
+#include "cli/output_common.h"
+
+#include <cctype>
+#include <set>
+
+namespace zelmarino::cli {
+
+namespace {
+
+std::string_view nodeName(Node node) {
+    switch (node) {
+    case Node::Ground:
+        return "gnd";
+    case Node::In:
+        return "in";
+    case Node::Middle:
+        return "mid";
+    case Node::Out:
+        break;
+    }
+    return "out";
+}
+
+// A name SPICE reads as one word: letters, digits and underscores, "p" for the point.
+std::string nameWord(std::string_view text) {
+    std::string word;
+    for (const char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (c == '.') {
+            word += 'p';
+        } else if (c == '-') {
+            word += '_';
+        }
+    }
+    return word;
+}
+
+std::string subcircuitName(const Options& options, const Design& design) {
+    std::string name = nameWord(networkName(design.network)) + "_" +
+                       nameWord(entryText(design.zin)) + "_" + nameWord(entryText(design.zout)) +
+                       "_" + nameWord(entryText(design.lossDb)) + "db";
+    if (options.series) {
+        name += "_" + nameWord(seriesName(*options.series));
+    }
+    return name;
+}
+
+// Full precision, in plain numbers: SPICE would read a suffix such as "M" as milli.
+std::string value(double ohms) {
+    return shortest(ohms);
+}
+
+void writeSubcircuit(std::string& out, const Options& options, const DesignReport& report,
+                     const std::string& name) {
+    const Design& design = report.design;
+    const bool standard = report.standardOhms.has_value();
+    out += "* " + std::string(networkTitle(design.network)) + ": Zin " + entryText(design.zin) +
+           " ohm, Zout " + entryText(design.zout) + " ohm, loss " + entryText(design.lossDb) +
+           " dB";
+    out += standard ? ", " + std::string(seriesName(*options.series)) + " values\n"
+                    : ", exact values\n";
+    out += "* " + armRoles(design) + "\n";
+    if (design.portsExchanged) {
+        out += "* Zin and Zout exchanged: the larger impedance is on the input side\n";
+    }
+    const auto& check = standard ? report.standard : report.exact;
+    if (check) {
+        out += "* check: input " + significant(check->inputOhms, 6) + " ohm, output " +
+               significant(check->outputOhms, 6) + " ohm, loss " + fixedPoint(check->lossDb, 4) +
+               " dB\n";
+    }
+    if (!report.realisable()) {
+        out += "* cannot be built: " + negativeArmNames(report) + " negative\n";
+    }
+    out += ".subckt " + name + " in out gnd\n";
+    for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        const Arm& arm = design.arms[i];
+        const double ohms = standard ? (*report.standardOhms)[i] : arm.resistor.ohms;
+        const std::string nodes =
+            std::string(nodeName(arm.resistor.from)) + " " + std::string(nodeName(arm.resistor.to));
+        if (ohms == 0.0) {
+            // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
+            out += "V" + std::string(arm.name) + " " + nodes + " 0\n";
+        } else {
+            out += std::string(arm.name) + " " + nodes + " " + value(ohms) + "\n";
+        }
+    }
+    out += ".ends " + name + "\n";
+}
+
+} // namespace
+
+void writeSpice(std::string& out, const Options& options, std::span<const DesignReport> reports) {
+    std::set<std::string> used;
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        std::string name = subcircuitName(options, reports[i].design);
+        if (!used.insert(name).second) {
+            // Losses closer than the seven digits shown still need names of their own.
+            name += "_" + std::to_string(i + 1);
+            used.insert(name);
+        }
+        if (i > 0) {
+            out += '\n';
+        }
+        writeSubcircuit(out, options, reports[i], name);
+    }
+}
+
+} // namespace zelmarino::cli

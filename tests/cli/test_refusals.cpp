@@ -1,0 +1,129 @@
+// Bad command lines, given to the built program: each is refused with exit status 2, one
+// line on standard error that names the argument, and nothing on standard output.
+#include "tests/cli/case_name.h"
+#include "tests/cli/program.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zelmarino::cli::testing {
+namespace {
+
+struct Refusal {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string message;
+};
+
+class Refuses : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(Refuses, with_one_line_naming_the_argument_and_status_2) {
+    const Refusal& refusal = GetParam();
+    const ProgramRun run = runCalc(refusal.arguments);
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "zelmarino-calc: " + refusal.message + "\n");
+}
+
+const std::vector<std::string> good = {"pi", "--zin", "75", "--zout", "50", "--db", "10"};
+
+std::vector<std::string> with(std::vector<std::string> extra) {
+    std::vector<std::string> arguments = good;
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    return arguments;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, Refuses,
+    ::testing::Values(
+        Refusal{"nothing", {}, "no network given (choose pi, t, l-out or l-in)"},
+        Refusal{"unknown_network",
+                {"tee", "--zin", "75"},
+                "unknown network 'tee' (choose pi, t, l-out or l-in)"},
+        Refusal{"second_network", with({"t"}),
+                "unexpected argument 't': the network is already 'pi'"},
+        Refusal{"unknown_option", with({"--frequency", "1k"}), "unknown option '--frequency'"},
+        Refusal{"short_option", with({"-z"}), "unknown option '-z'"},
+        Refusal{"missing_value_at_end", with({"--series"}), "--series needs a value"},
+        Refusal{"missing_value_before_option",
+                {"pi", "--zin", "--zout", "50", "--db", "10"},
+                "--zin needs a value"},
+        Refusal{"option_twice", with({"--zin", "50"}), "--zin is given twice"},
+        Refusal{"missing_zout", {"pi", "--zin", "75", "--db", "10"}, "missing --zout"},
+        Refusal{"missing_db", {"t", "--zin", "75", "--zout", "50"}, "missing --db"},
+        Refusal{"zero_impedance",
+                {"pi", "--zin", "0", "--zout", "50", "--db", "10"},
+                "--zin '0': must be a resistance above 0 ohms"},
+        Refusal{"negative_impedance",
+                {"pi", "--zin", "75", "--zout", "-50", "--db", "10"},
+                "--zout '-50': must be a resistance above 0 ohms"},
+        Refusal{"text_impedance",
+                {"pi", "--zin", "seventy", "--zout", "50", "--db", "10"},
+                "--zin 'seventy': not a number"},
+        Refusal{"trailing_text",
+                {"pi", "--zin", "75ohm", "--zout", "50", "--db", "10"},
+                "--zin '75ohm': not a number"},
+        Refusal{"comma_decimal",
+                {"pi", "--zin", "7,5", "--zout", "50", "--db", "10"},
+                "--zin '7,5': not a number"},
+        Refusal{"empty_value",
+                {"pi", "--zin=", "--zout", "50", "--db", "10"},
+                "--zin '': not a number"},
+        Refusal{"beyond_single_precision",
+                {"pi", "--zin", "1e39", "--zout", "50", "--db", "10"},
+                "--zin '1e39': out of range"},
+        Refusal{"below_single_precision",
+                {"pi", "--zin", "1e-39", "--zout", "50", "--db", "10"},
+                "--zin '1e-39': too small"},
+        Refusal{"zero_loss",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "0"},
+                "--db '0': must be a loss above 0 dB"},
+        Refusal{"prefixed_loss",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1k"},
+                "--db '1k': not a number"},
+        Refusal{"two_part_range",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1:10"},
+                "--db '1:10': a range is written FROM:TO:STEP"},
+        Refusal{"falling_range",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "10:1:1"},
+                "--db '10:1:1': TO is below FROM"},
+        Refusal{"zero_step",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1:10:0"},
+                "--db '1:10:0': STEP must be above 0 dB"},
+        Refusal{"range_from_zero",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "0:10:1"},
+                "--db '0:10:1': FROM must be above 0 dB"},
+        Refusal{"range_with_text",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1:x:1"},
+                "--db '1:x:1': 'x' is not a number"},
+        Refusal{"huge_table",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1:100:0.00001"},
+                "--db '1:100:0.00001': more than 1000000 designs"},
+        Refusal{"loss_that_rounds_k_to_one",
+                {"pi", "--zin", "75", "--zout", "75", "--db", "1e-30"},
+                "--db '1E-30': the calculation fails (division by zero)"},
+        Refusal{"unknown_series", with({"--series", "E5"}),
+                "--series 'E5': not one of E6, E12, E24, E48, E96, E192"},
+        Refusal{"tolerance_too_large", with({"--tolerance", "100"}),
+                "--tolerance '100': must be a percentage above 0 and below 100"},
+        Refusal{"tolerance_text", with({"--tolerance", "tight"}),
+                "--tolerance 'tight': not a number"},
+        Refusal{"negative_power", with({"--power", "-1W"}),
+                "--power '-1W': must be a power above 0 W"},
+        Refusal{"power_text", with({"--power", "loud"}),
+                "--power 'loud': not a number of watts or dBm"},
+        Refusal{"unknown_format", with({"--format", "xml"}),
+                "--format 'xml': not one of text, csv, json, spice"}),
+    testing::CaseName{});
+
+TEST(Help, answers_with_usage_and_status_0_whatever_else_is_given) {
+    const ProgramRun run = runCalc({"--frobnicate", "--help"});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.out.rfind("Usage: zelmarino-calc NETWORK", 0), 0U);
+    EXPECT_EQ(run.err, "");
+}
+
+} // namespace
+} // namespace zelmarino::cli::testing
