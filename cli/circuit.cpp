@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 namespace zelmarino::cli {
 
@@ -35,37 +34,45 @@ private:
     std::array<std::size_t, nodeCount> m_parent{};
 };
 
-// Gaussian elimination with partial pivoting on an n-by-(n+1) augmented matrix.
-std::optional<std::vector<double>> solveLinear(std::vector<std::vector<double>> rows) {
-    const std::size_t n = rows.size();
+// At most the three nodes other than the ground are unknown.
+constexpr std::size_t maxUnknowns = nodeCount - 1;
+using Row = std::array<double, maxUnknowns + 1>; // the conductances, then the injected current
+using Rows = std::array<Row, maxUnknowns>;
+
+// Gaussian elimination with partial pivoting on the first n rows.
+std::optional<std::array<double, maxUnknowns>> solveLinear(Rows rows, std::size_t n) {
     double scale = 0.0;
-    for (const auto& row : rows) {
+    for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = 0; j < n; ++j) {
-            scale = std::max(scale, std::abs(row[j]));
+            scale = std::max(scale, std::abs(rows[i][j]));
         }
     }
     for (std::size_t col = 0; col < n; ++col) {
-        const auto pivot = std::max_element(
-            rows.begin() + static_cast<std::ptrdiff_t>(col), rows.end(),
-            [col](const auto& a, const auto& b) { return std::abs(a[col]) < std::abs(b[col]); });
-        if (!(std::abs((*pivot)[col]) > scale * 1e-14)) {
-            return std::nullopt;
-        }
-        std::swap(rows[col], *pivot);
+        std::size_t pivot = col;
         for (std::size_t r = col + 1; r < n; ++r) {
-            const double factor = rows[r][col] / rows[col][col];
-            for (std::size_t j = col; j <= n; ++j) {
-                rows[r][j] -= factor * rows[col][j];
+            if (std::abs(rows[r][col]) > std::abs(rows[pivot][col])) {
+                pivot = r;
             }
         }
-    }
-    std::vector<double> x(n);
-    for (std::size_t i = n; i-- > 0;) {
-        double sum = rows[i][n];
-        for (std::size_t j = i + 1; j < n; ++j) {
-            sum -= rows[i][j] * x[j];
+        if (!(std::abs(rows[pivot][col]) > scale * 1e-14)) {
+            return std::nullopt;
         }
-        x[i] = sum / rows[i][i];
+        std::swap(rows[col], rows[pivot]);
+        for (std::size_t r = col + 1; r < n; ++r) {
+            const double factor = rows[r][col] / rows[col][col];
+            for (std::size_t j = col; j < n; ++j) {
+                rows[r][j] -= factor * rows[col][j];
+            }
+            rows[r][maxUnknowns] -= factor * rows[col][maxUnknowns];
+        }
+    }
+    std::array<double, maxUnknowns> x{};
+    for (std::size_t i = n; i-- > 0;) {
+        double sum = rows[i][maxUnknowns];
+        for (std::size_t j = i + 1; j < n; ++j) {
+            sum -= rows[i][j] * x.at(j);
+        }
+        x.at(i) = sum / rows[i][i];
     }
     return x;
 }
@@ -98,7 +105,7 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
     }
     const auto unknownAt = [&](Node node) { return unknownOf.at(groups.root(indexOf(node))); };
 
-    std::vector<std::vector<double>> rows(unknowns, std::vector<double>(unknowns + 1, 0.0));
+    Rows rows{};
     for (const Resistor& r : resistors) {
         if (r.ohms == 0.0) {
             continue;
@@ -125,17 +132,17 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
             }
             continue;
         }
-        rows[a][unknowns] += injection.amps;
+        rows[a][maxUnknowns] += injection.amps;
     }
 
-    const auto solution = solveLinear(std::move(rows));
+    const auto solution = solveLinear(rows, unknowns);
     if (!solution) {
         return std::nullopt;
     }
     NodeVoltages voltages{};
     for (std::size_t node = 0; node < nodeCount; ++node) {
         const std::size_t a = unknownOf.at(groups.root(node));
-        voltages.at(node) = a == none ? 0.0 : (*solution)[a];
+        voltages.at(node) = a == none ? 0.0 : solution->at(a);
     }
     for (const double v : voltages) {
         if (!std::isfinite(v)) {

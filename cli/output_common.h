@@ -4,6 +4,7 @@
 #include "cli/report.h"
 
 #include <string>
+#include <string_view>
 
 namespace zelmarino::cli {
 
@@ -12,6 +13,11 @@ namespace zelmarino::cli {
 inline constexpr double returnLossCeilingDb = 120.0;
 
 [[nodiscard]] double cappedReturnLoss(double db);
+
+// Appends each part in turn, without the temporaries that chains of + would make.
+template <typename... Parts> void append(std::string& out, const Parts&... parts) {
+    (out.append(std::string_view(parts)), ...);
+}
 
 // An impedance or loss as the window shows its entries ("75", "0.5", "1E+07").
 [[nodiscard]] std::string entryText(float value);

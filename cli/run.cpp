@@ -73,6 +73,11 @@ RunResult design(const Options& options) {
         }
     }
     RunResult result;
+    // Room for the whole output up front (a json design takes under a kilobyte), so that
+    // a table of many designs is not copied again and again as it grows.
+    constexpr std::size_t bytesPerDesign = 1024;
+    constexpr std::size_t largestReserve = std::size_t{64} << 20U;
+    result.out.reserve(std::min(reports.size() * bytesPerDesign, largestReserve));
     writeOutput(result.out, options, reports);
     const auto below = static_cast<std::size_t>(std::count_if(
         reports.begin(), reports.end(), [](const DesignReport& r) { return !r.realisable(); }));

@@ -58,38 +58,34 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
                      const std::string& name) {
     const Design& design = report.design;
     const bool standard = report.standardOhms.has_value();
-    out += "* " + std::string(networkTitle(design.network)) + ": Zin " + entryText(design.zin) +
-           " ohm, Zout " + entryText(design.zout) + " ohm, loss " + entryText(design.lossDb) +
-           " dB";
-    out += standard ? ", " + std::string(seriesName(*options.series)) + " values\n"
-                    : ", exact values\n";
-    out += "* " + armRoles(design) + "\n";
+    append(out, "* ", networkTitle(design.network), ": Zin ", entryText(design.zin), " ohm, Zout ",
+           entryText(design.zout), " ohm, loss ", entryText(design.lossDb), " dB, ",
+           standard ? seriesName(*options.series) : "exact", " values\n* ", armRoles(design), "\n");
     if (design.portsExchanged) {
         out += "* Zin and Zout exchanged: the larger impedance is on the input side\n";
     }
-    const auto& check = standard ? report.standard : report.exact;
-    if (check) {
-        out += "* check: input " + significant(check->inputOhms, 6) + " ohm, output " +
-               significant(check->outputOhms, 6) + " ohm, loss " + fixedPoint(check->lossDb, 4) +
-               " dB\n";
+    if (const auto& check = standard ? report.standard : report.exact) {
+        append(out, "* check: input ", significant(check->inputOhms, 6), " ohm, output ",
+               significant(check->outputOhms, 6), " ohm, loss ", fixedPoint(check->lossDb, 4),
+               " dB\n");
     }
     if (!report.realisable()) {
-        out += "* cannot be built: " + negativeArmNames(report) + " negative\n";
+        append(out, "* cannot be built: ", negativeArmNames(report), " negative\n");
     }
-    out += ".subckt " + name + " in out gnd\n";
+    append(out, ".subckt ", name, " in out gnd\n");
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         const double ohms = standard ? (*report.standardOhms)[i] : arm.resistor.ohms;
-        const std::string nodes =
-            std::string(nodeName(arm.resistor.from)) + " " + std::string(nodeName(arm.resistor.to));
+        const std::string_view from = nodeName(arm.resistor.from);
+        const std::string_view to = nodeName(arm.resistor.to);
         if (ohms == 0.0) {
             // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
-            out += "V" + std::string(arm.name) + " " + nodes + " 0\n";
+            append(out, "V", arm.name, " ", from, " ", to, " 0\n");
         } else {
-            out += std::string(arm.name) + " " + nodes + " " + value(ohms) + "\n";
+            append(out, arm.name, " ", from, " ", to, " ", value(ohms), "\n");
         }
     }
-    out += ".ends " + name + "\n";
+    append(out, ".ends ", name, "\n");
 }
 
 } // namespace

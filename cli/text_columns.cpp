@@ -1,6 +1,7 @@
 #include "cli/text_columns.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace zelmarino::cli {
 
@@ -11,35 +12,44 @@ std::size_t displayWidth(const std::string& text) {
     }));
 }
 
+void TextColumns::addRow(std::vector<std::string> cells) {
+    cells.resize(m_columns.size());
+    m_cells.insert(m_cells.end(), std::make_move_iterator(cells.begin()),
+                   std::make_move_iterator(cells.end()));
+}
+
 void TextColumns::write(std::string& out) const {
+    const std::size_t count = m_columns.size();
     std::vector<std::size_t> widths;
     for (const Column& column : m_columns) {
         widths.push_back(displayWidth(column.heading));
     }
-    for (const auto& row : m_rows) {
-        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i) {
-            widths[i] = std::max(widths[i], displayWidth(row[i]));
-        }
+    for (std::size_t i = 0; i < m_cells.size(); ++i) {
+        widths[i % count] = std::max(widths[i % count], displayWidth(m_cells[i]));
     }
     const auto writeLine = [&](const auto& cellAt) {
-        std::string line;
-        for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const std::size_t start = out.size();
+        for (std::size_t i = 0; i < count; ++i) {
             const std::string& cell = cellAt(i);
-            const std::string padding(widths[i] - displayWidth(cell), ' ');
             if (i > 0) {
-                line += "  ";
+                out.append(2, ' ');
             }
-            line += m_columns[i].align == Align::Right ? padding + cell : cell + padding;
+            const std::size_t padding = widths[i] - displayWidth(cell);
+            if (m_columns[i].align == Align::Right) {
+                out.append(padding, ' ');
+                out += cell;
+            } else {
+                out += cell;
+                out.append(padding, ' ');
+            }
         }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out += line;
+        const std::size_t end = out.find_last_not_of(' ');
+        out.resize(end == std::string::npos || end < start ? start : end + 1);
         out += '\n';
     };
     writeLine([&](std::size_t i) -> const std::string& { return m_columns[i].heading; });
-    static const std::string blank;
-    for (const auto& row : m_rows) {
-        writeLine(
-            [&](std::size_t i) -> const std::string& { return i < row.size() ? row[i] : blank; });
+    for (std::size_t row = 0; row < m_cells.size(); row += count) {
+        writeLine([&](std::size_t i) -> const std::string& { return m_cells[row + i]; });
     }
 }
 

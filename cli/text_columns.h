@@ -20,15 +20,15 @@ public:
     explicit TextColumns(std::vector<Column> columns)
         : m_columns(std::move(columns)) {}
 
-    // Missing cells at the end of a row are blank.
-    void addRow(std::vector<std::string> cells) { m_rows.push_back(std::move(cells)); }
+    // Missing cells at the end of a row are blank; extra ones are dropped.
+    void addRow(std::vector<std::string> cells);
 
     // Appends the heading line and the rows, without trailing blanks.
     void write(std::string& out) const;
 
 private:
     std::vector<Column> m_columns;
-    std::vector<std::vector<std::string>> m_rows;
+    std::vector<std::string> m_cells; // row after row, one cell per column
 };
 
 [[nodiscard]] std::size_t displayWidth(const std::string& text);

@@ -1,30 +1,63 @@
 #include "cli/verification.h"
 
+#include <array>
 #include <cmath>
 
 namespace zelmarino::cli {
 
 namespace {
 
+// The network with its terminations, kept without allocating: the check runs for every
+// corner of every design of a table.
+class Terminated {
+public:
+    static constexpr std::size_t capacity = 8;
+
+    static std::optional<Terminated> of(std::span<const Resistor> network) {
+        if (network.size() + 2 > capacity) {
+            return std::nullopt;
+        }
+        Terminated circuit;
+        for (const Resistor& r : network) {
+            circuit.add(r);
+        }
+        return circuit;
+    }
+    void add(const Resistor& r) { m_resistors.at(m_count++) = r; }
+    [[nodiscard]] std::span<const Resistor> resistors() const {
+        return std::span(m_resistors).first(m_count);
+    }
+
+private:
+    std::array<Resistor, capacity> m_resistors{};
+    std::size_t m_count = 0;
+};
+
 // The network with the source resistance and the load added, driven by a Norton source of
 // `amps` into the input port (the Norton form of a voltage source behind Zin).
 std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin, double zout,
                                    double amps) {
-    std::vector<Resistor> circuit(network.begin(), network.end());
-    circuit.push_back({Node::In, Node::Ground, zin});
-    circuit.push_back({Node::Out, Node::Ground, zout});
+    auto circuit = Terminated::of(network);
+    if (!circuit) {
+        return std::nullopt;
+    }
+    circuit->add({Node::In, Node::Ground, zin});
+    circuit->add({Node::Out, Node::Ground, zout});
     const Injection source{Node::In, amps};
-    return solveNodes(circuit, std::span(&source, 1));
+    return solveNodes(circuit->resistors(), std::span(&source, 1));
 }
 
 // The resistance seen into `port` with `termination` across the other port: the voltage
 // that one ampere into the port makes.
 std::optional<double> resistanceInto(std::span<const Resistor> network, Node port, Node other,
                                      double termination) {
-    std::vector<Resistor> circuit(network.begin(), network.end());
-    circuit.push_back({other, Node::Ground, termination});
+    auto circuit = Terminated::of(network);
+    if (!circuit) {
+        return std::nullopt;
+    }
+    circuit->add({other, Node::Ground, termination});
     const Injection probe{port, 1.0};
-    const auto voltages = solveNodes(circuit, std::span(&probe, 1));
+    const auto voltages = solveNodes(circuit->resistors(), std::span(&probe, 1));
     if (!voltages) {
         return std::nullopt;
     }
