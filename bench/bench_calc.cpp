@@ -5,6 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cstdint>
+
 namespace {
 
 using zelmarino::Calculator;
@@ -25,14 +28,14 @@ void designs(benchmark::State& state, NetworkType network, float zin, float zout
 }
 
 void formatsResistors(benchmark::State& state) {
-    double values[] = {0.0123, 0.5, 7.25, 150.6, 12345.6, -8.54987};
+    const std::array values{0.0123, 0.5, 7.25, 150.6, 12345.6, -8.54987};
     for (auto _ : state) {
         for (double value : values) {
             double copy = value;
             benchmark::DoNotOptimize(zelmarino::formatResistor(copy));
         }
     }
-    state.SetItemsProcessed(state.iterations() * 6);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
 }
 
 } // namespace

@@ -197,8 +197,9 @@ std::string NumberText(double value) {
     std::string digits{scientific.substr(0, 1)};
     digits += scientific.substr(2, exponentAt - 2);
     int exponent = 0;
-    std::from_chars(scientific.data() + exponentAt + 1 + (scientific[exponentAt + 1] == '+'),
-                    scientific.data() + scientific.size(), exponent);
+    const std::size_t exponentDigits = exponentAt + (scientific[exponentAt + 1] == '+' ? 2 : 1);
+    std::from_chars(scientific.data() + exponentDigits, scientific.data() + scientific.size(),
+                    exponent);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }
@@ -208,8 +209,8 @@ std::string NumberText(double value) {
         return text + "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     }
     if (exponent + 1 >= digitCount) {
-        return text + digits +
-               std::string(static_cast<std::size_t>(exponent + 1 - digitCount), '0');
+        const int zeros = exponent + 1 - digitCount;
+        return text + digits + std::string(static_cast<std::size_t>(zeros), '0');
     }
     const auto point = static_cast<std::size_t>(exponent + 1);
     return text + digits.substr(0, point) + "." + digits.substr(point);

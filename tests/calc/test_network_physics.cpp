@@ -72,8 +72,8 @@ public:
     RandomDesign next() {
         const double low = std::pow(10.0, std::uniform_real_distribution(0.0, 4.0)(m_random));
         const double ratio = std::pow(10.0, std::uniform_real_distribution(0.0, 2.0)(m_random));
-        float zin = static_cast<float>(low);
-        float zout = static_cast<float>(low * ratio);
+        auto zin = static_cast<float>(low);
+        auto zout = static_cast<float>(low * ratio);
         if (std::bernoulli_distribution(0.5)(m_random)) {
             std::swap(zin, zout);
         }
