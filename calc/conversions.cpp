@@ -212,7 +212,7 @@ std::string NumberText(double value) {
         const int zeros = exponent + 1 - digitCount;
         return text + digits + std::string(static_cast<std::size_t>(zeros), '0');
     }
-    const auto point = static_cast<std::size_t>(exponent + 1);
+    const auto point = static_cast<std::size_t>(exponent) + 1;
     return text + digits.substr(0, point) + "." + digits.substr(point);
 }
 
