@@ -22,7 +22,7 @@ public:
             m_parent.at(i) = i;
         }
     }
-    std::size_t root(std::size_t node) const {
+    [[nodiscard]] std::size_t root(std::size_t node) const {
         while (m_parent.at(node) != node) {
             node = m_parent.at(node);
         }

@@ -36,7 +36,7 @@ std::string_view failureName(FloatFailure failure) {
     return "invalid operation";
 }
 
-RunResult refused(std::string message) {
+RunResult refused(const std::string& message) {
     return {exitRefused, "", std::string(programName) + ": " + message + "\n"};
 }
 

@@ -58,6 +58,7 @@ ProgramRun runProgram(const std::string& path, const std::vector<std::string>& a
     std::vector<std::string> words = {path};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words) {
         argv.push_back(word.data());
     }

@@ -44,7 +44,7 @@ TEST_P(Table, departs_from_the_geometric_rounding_only_where_the_standard_does) 
     const ESeries series = GetParam();
     const auto decade = seriesDecade(series);
     const int first = decade.front();
-    const double n = static_cast<double>(decade.size());
+    const auto n = static_cast<double>(decade.size());
     std::vector<int> departures;
     for (std::size_t i = 0; i < decade.size(); ++i) {
         const int rounded =

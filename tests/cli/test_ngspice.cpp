@@ -8,8 +8,10 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -20,7 +22,8 @@ std::string findOnPath(const std::string& program) {
     const char* path = std::getenv("PATH");
     std::istringstream directories(path != nullptr ? path : "");
     for (std::string directory; std::getline(directories, directory, ':');) {
-        const std::string candidate = directory + "/" + program;
+        std::string candidate = directory;
+        candidate.append("/").append(program);
         if (access(candidate.c_str(), X_OK) == 0) {
             return candidate;
         }
@@ -96,11 +99,17 @@ TEST_P(AgreesWithNgspice, on_the_loss_between_source_and_load) {
     for (std::size_t i = 0; i < subcircuits.size(); ++i) {
         const Subcircuit& s = subcircuits[i];
         const std::string n = std::to_string(i);
-        deck += "V" + n + " src" + n + " 0 DC 1\n";
-        deck += "RS" + n + " src" + n + " in" + n + " " + s.zin + "\n";
-        deck += "X" + n + " in" + n + " out" + n + " 0 " + s.name + "\n";
-        deck += "RL" + n + " out" + n + " 0 " + s.zout + "\n";
-        prints += " v(out" + n + ")";
+        const auto line = [&deck](std::initializer_list<std::string_view> words) {
+            for (const std::string_view word : words) {
+                deck.append(word);
+            }
+            deck += '\n';
+        };
+        line({"V", n, " src", n, " 0 DC 1"});
+        line({"RS", n, " src", n, " in", n, " ", s.zin});
+        line({"X", n, " in", n, " out", n, " 0 ", s.name});
+        line({"RL", n, " out", n, " 0 ", s.zout});
+        prints.append(" v(out").append(n).append(")");
     }
     // Without an explicit quit, batch mode ends with status 1 when there is no .print line.
     deck += ".control\nset numdgt=15\nop\n" + prints + "\nquit 0\n.endc\n.end\n";
