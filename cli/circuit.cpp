@@ -39,12 +39,20 @@ constexpr std::size_t maxUnknowns = nodeCount - 1;
 using Row = std::array<double, maxUnknowns + 1>; // the conductances, then the injected current
 using Rows = std::array<Row, maxUnknowns>;
 
-// Gaussian elimination with partial pivoting on the first n rows.
+// Gaussian elimination with partial pivoting on the first n rows. Each row is first divided
+// by its largest conductance, so that a node joined by a milliohm and one joined by a
+// megohm are judged alike when a pivot is too small to trust.
 std::optional<std::array<double, maxUnknowns>> solveLinear(Rows rows, std::size_t n) {
-    double scale = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
+        double scale = 0.0;
         for (std::size_t j = 0; j < n; ++j) {
             scale = std::max(scale, std::abs(rows[i][j]));
+        }
+        if (!(scale > 0.0) || !std::isfinite(scale)) {
+            return std::nullopt;
+        }
+        for (double& entry : rows[i]) {
+            entry /= scale;
         }
     }
     for (std::size_t col = 0; col < n; ++col) {
@@ -54,7 +62,7 @@ std::optional<std::array<double, maxUnknowns>> solveLinear(Rows rows, std::size_
                 pivot = r;
             }
         }
-        if (!(std::abs(rows[pivot][col]) > scale * 1e-14)) {
+        if (!(std::abs(rows[pivot][col]) > 1e-14)) {
             return std::nullopt;
         }
         std::swap(rows[col], rows[pivot]);
