@@ -1,0 +1,80 @@
+# Installing and packaging. On Linux the window program and the schematic pictures it reads
+# from its own directory live together in lib/zelmarino, with a link in bin; the menu entry,
+# the AppStream metainfo and the icon go where desktops look for them, and `cpack -G DEB`
+# makes a Debian package of it all. On Windows the program and its pictures share one folder,
+# and the executable carries its icon and version record.
+include(GNUInstallDirs)
+
+if(WIN32)
+    # The resource script is an object library of its own, so a cross build without the
+    # window can still compile it.
+    enable_language(RC)
+    add_library(zelmarino_resources OBJECT "${PROJECT_SOURCE_DIR}/packaging/zelmarino.rc")
+endif()
+
+if(TARGET zelmarino)
+    if(WIN32)
+        target_sources(zelmarino PRIVATE $<TARGET_OBJECTS:zelmarino_resources>)
+        set_target_properties(zelmarino PROPERTIES WIN32_EXECUTABLE ON)
+        set(ZELMARINO_PROGRAM_DIR ".")
+    else()
+        set(ZELMARINO_PROGRAM_DIR "lib/zelmarino")
+        # The system's Qt is found on the default library path; Qt's project setup would add
+        # an $ORIGIN search path, which a program in a system directory does not want.
+        set_target_properties(zelmarino PROPERTIES INSTALL_RPATH "")
+    endif()
+
+    install(TARGETS zelmarino RUNTIME DESTINATION "${ZELMARINO_PROGRAM_DIR}")
+    install(FILES ${ZELMARINO_PICTURES} DESTINATION "${ZELMARINO_PROGRAM_DIR}")
+
+    if(WIN32)
+        # Qt's libraries and plugins beside the executable, so the folder runs as it is.
+        qt_generate_deploy_app_script(TARGET zelmarino OUTPUT_SCRIPT deploy_script
+            NO_UNSUPPORTED_PLATFORM_ERROR)
+        install(SCRIPT "${deploy_script}")
+    else()
+        # A relative link, so the installed tree may be moved (DESTDIR, a package's root).
+        file(RELATIVE_PATH link_target "/${CMAKE_INSTALL_BINDIR}"
+             "/${ZELMARINO_PROGRAM_DIR}/zelmarino")
+        set(link "${PROJECT_BINARY_DIR}/packaging/zelmarino")
+        file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/packaging")
+        file(CREATE_LINK "${link_target}" "${link}" SYMBOLIC)
+        install(FILES "${link}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+        install(FILES "${PROJECT_SOURCE_DIR}/packaging/org.example.zelmarino.desktop"
+                DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+        install(FILES "${PROJECT_SOURCE_DIR}/packaging/org.example.zelmarino.metainfo.xml"
+                DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+        foreach(size IN ITEMS 32 64 128 256)
+            install(FILES "${PROJECT_SOURCE_DIR}/assets/zelmarino-${size}.png"
+                    DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+                    RENAME zelmarino.png)
+        endforeach()
+    endif()
+endif()
+
+set(CPACK_PACKAGE_NAME zelmarino)
+set(CPACK_PACKAGE_VENDOR "Ostrelvo")
+set(CPACK_PACKAGE_CONTACT "Ostrelvo <ostrelvo@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/zelmarino")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for resistive attenuator networks")
+set(CPACK_STRIP_FILES ON)
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zelmarino computes the resistors of Pi, T and L attenuators between two
+impedances for a wanted attenuation in decibels, and shows them on the
+schematic of the chosen network. The package holds the window program,
+zelmarino, and the same calculation on the command line, zelmarino-calc.")
+# dpkg-shlibdeps finds the libraries (Qt among them); the window's form font is Liberation
+# Sans, which no library brings.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+
+include(CPack)
