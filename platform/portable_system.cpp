@@ -77,7 +77,7 @@ void PortableSystem::closeKey(KeyHandle /*key*/) {}
 
 std::string PortableSystem::findFile(const std::string& path) {
     const std::filesystem::path file(path);
-    const std::string name = file.filename().string();
+    std::string name = file.filename().string();
     std::error_code error;
     if (name.empty() || name.front() == '.' || !std::filesystem::is_regular_file(file, error)) {
         return {};

@@ -68,7 +68,7 @@ std::optional<ValueRead> RecordingSystem::queryValue(KeyHandle key, const std::s
 
 void RecordingSystem::closeKey(KeyHandle key) {
     // Called from destructors, so a wrong handle is recorded rather than thrown.
-    m_calls.push_back(m_open.erase(key) == 0 ? "closeKey of a key not open" : "closeKey");
+    m_calls.emplace_back(m_open.erase(key) == 0 ? "closeKey of a key not open" : "closeKey");
 }
 
 std::string RecordingSystem::findFile(const std::string& path) {

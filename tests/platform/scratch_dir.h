@@ -33,7 +33,7 @@ public:
     [[nodiscard]] std::filesystem::path write(const std::filesystem::path& name,
                                               const std::string& text,
                                               bool executable = false) const {
-        const auto file = m_path / name;
+        auto file = m_path / name;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << text;
         if (executable) {

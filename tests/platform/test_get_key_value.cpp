@@ -119,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, GetKeyValueUnusableSize,
     ::testing::Values(
         UnusableSizeCase{"empty_data", Value{ValueType::String, "", {}}},
-        UnusableSizeCase{"size_reported_as_zero", Value{ValueType::String, "abc\0", 0}},
+        UnusableSizeCase{
+            "size_reported_as_zero",
+            RecordingSystem::Value{ValueType::String, RecordingSystem::text("abc").bytes, 0}},
         UnusableSizeCase{"empty_dword", Value{ValueType::Dword, "", {}}},
         UnusableSizeCase{"size_beyond_the_buffer", Value{ValueType::String, "a", 2000}}),
     [](const ::testing::TestParamInfo<UnusableSizeCase>& testCase) { return testCase.param.name; });

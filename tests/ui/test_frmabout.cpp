@@ -258,15 +258,26 @@ TEST_F(AboutTest, dialog_outlives_the_main_window_and_ends_the_program_last) {
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
     bool dialogOpenAfterMainWindow = false;
     bool timedOut = false;
-    QTimer::singleShot(0, &form(), [this] { form().close(); });
-    QTimer::singleShot(200, dialog, [&] {
+    // Timers of the test's own, each firing once: close the main window, then the dialog,
+    // and end the loop anyway should the program not end by itself.
+    QTimer closeMainWindow;
+    QTimer closeDialog;
+    QTimer giveUp;
+    for (QTimer* timer : {&closeMainWindow, &closeDialog, &giveUp}) {
+        timer->setSingleShot(true);
+    }
+    QObject::connect(&closeMainWindow, &QTimer::timeout, &form(), [this] { form().close(); });
+    QObject::connect(&closeDialog, &QTimer::timeout, dialog, [&] {
         dialogOpenAfterMainWindow = dialog->isVisible() && lastWindowClosed.isEmpty();
         dialog->close();
     });
-    QTimer::singleShot(5000, qApp, [&timedOut] {
+    QObject::connect(&giveUp, &QTimer::timeout, qApp, [&timedOut] {
         timedOut = true;
         QApplication::quit();
     });
+    closeMainWindow.start(0);
+    closeDialog.start(200);
+    giveUp.start(5000);
 
     QApplication::exec();
 
