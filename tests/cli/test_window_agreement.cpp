@@ -53,7 +53,7 @@ NetworkType windowNetwork(Network network) {
 }
 
 // The window's caption as the command line shows it: the ohm sign itself, no leading blank.
-std::string shown(std::string caption) {
+std::string shown(const std::string& caption) {
     std::string text;
     for (const char c : caption) {
         text += c == 'W' ? std::string("Ω") : std::string(1, c);
@@ -79,7 +79,7 @@ TEST_P(AgreesWithWindow, on_every_resistor_text) {
         networkName(e.network), "--zin", e.zinArgument, "--zout", e.zout, "--db", e.db};
     const ParsedCommand command = parseCommand(arguments);
     ASSERT_TRUE(std::holds_alternative<Options>(command));
-    const Options& options = std::get<Options>(command);
+    const auto& options = std::get<Options>(command);
     const Design design =
         designAttenuator(options.network, options.zin, options.zout, options.lossesDb.front());
 
