@@ -1,8 +1,8 @@
 # Installing and packaging. On Linux the window program and the schematic pictures it reads
 # from its own directory live together in lib/zelmarino, with a link in bin; the menu entry,
 # the AppStream metainfo and the icon go where desktops look for them, and `cpack -G DEB`
-# makes a Debian package of it all. On Windows the program and its pictures share one folder,
-# and the executable carries its icon and version record.
+# makes a Debian package of it all. On Windows the program, its pictures and Qt's libraries share
+# the bin folder, and the executable carries its icon and version record.
 include(GNUInstallDirs)
 
 if(WIN32)
@@ -14,9 +14,11 @@ endif()
 
 if(TARGET zelmarino)
     if(WIN32)
+        # A GUI-subsystem program (no console), named as its version record names it.
         target_sources(zelmarino PRIVATE $<TARGET_OBJECTS:zelmarino_resources>)
-        set_target_properties(zelmarino PROPERTIES WIN32_EXECUTABLE ON)
-        set(ZELMARINO_PROGRAM_DIR ".")
+        set_target_properties(zelmarino PROPERTIES WIN32_EXECUTABLE ON OUTPUT_NAME Zelmarino)
+        # Qt's deployment expects the program in the binary folder.
+        set(ZELMARINO_PROGRAM_DIR "${CMAKE_INSTALL_BINDIR}")
     else()
         set(ZELMARINO_PROGRAM_DIR "lib/zelmarino")
         # The system's Qt is found on the default library path; Qt's project setup would add
@@ -28,8 +30,10 @@ if(TARGET zelmarino)
     install(FILES ${ZELMARINO_PICTURES} DESTINATION "${ZELMARINO_PROGRAM_DIR}")
 
     if(WIN32)
-        # Qt's libraries and plugins beside the executable, so the folder runs as it is.
-        qt_generate_deploy_app_script(TARGET zelmarino OUTPUT_SCRIPT deploy_script
+        # Qt's libraries and plugins beside the executable (windeployqt), so the folder runs
+        # as it is. The deployment support is set up where Qt is found, hence Qt once more here.
+        find_package(Qt6 6.4 REQUIRED COMPONENTS Core)
+        qt_generate_deploy_app_script(TARGET zelmarino FILENAME_VARIABLE deploy_script
             NO_UNSUPPORTED_PLATFORM_ERROR)
         install(SCRIPT "${deploy_script}")
     else()
@@ -68,10 +72,11 @@ endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zelmarino computes the resistors of Pi, T and L attenuators between two
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
+Zelmarino computes the resistors of Pi, T and L attenuators between two
 impedances for a wanted attenuation in decibels, and shows them on the
 schematic of the chosen network. The package holds the window program,
-zelmarino, and the same calculation on the command line, zelmarino-calc.")
+zelmarino, and the same calculation on the command line, zelmarino-calc.]])
 # dpkg-shlibdeps finds the libraries (Qt among them); the window's form font is Liberation
 # Sans, which no library brings.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
