@@ -18,6 +18,7 @@ import shlex
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 from PIL import Image, ImageChops, ImageGrab
@@ -44,9 +45,12 @@ OPTIONAL_PACKAGES = {"libxcursor1", "libxrender1"}
 SHOWN_AT_MOST, OTHER_AT_LEAST = 8, 100
 
 
+class CheckFailed(Exception):
+    pass
+
+
 def fail(message):
-    print(f"FAIL: {message}")
-    sys.exit(1)
+    raise CheckFailed(message)
 
 
 def xdotool(*args):
@@ -91,14 +95,13 @@ def find_client_area(screen, initial):
     return best[1]
 
 
-def start_from_entry(entry):
+def start_from_entry(entry, log):
     with open(entry, encoding="utf-8") as desktop:
         exec_line = next(line[5:].strip() for line in desktop if line.startswith("Exec="))
     argv = shlex.split(exec_line)
     command = shutil.which(argv[0])
     if command != "/usr/bin/zelmarino":
         fail(f"the menu entry's command {argv[0]!r} is {command}, not /usr/bin/zelmarino")
-    log = open("/tmp/zelmarino-package-check.log", "w", encoding="utf-8")
     # Started from / so that only the program's own directory can provide the pictures.
     program = subprocess.Popen([command, *argv[1:]], cwd="/", stdout=log, stderr=log)
     print(f"started {exec_line!r} from the menu entry: {command}, pid {program.pid}")
@@ -169,8 +172,10 @@ def main():
     entry, picture_folder = sys.argv[1:3]
     pictures = {name: Image.open(os.path.join(picture_folder, name)).convert("L")
                 for name in [INITIAL] + [picture for _, _, picture in OPTIONS]}
-    program = start_from_entry(entry)
+    log = tempfile.TemporaryFile(mode="w+", encoding="utf-8")
+    program = None
     try:
+        program = start_from_entry(entry, log)
         executable = os.readlink(f"/proc/{program.pid}/exe")
         if executable != INSTALLED_PROGRAM:
             fail(f"the running program is {executable}, not {INSTALLED_PROGRAM}")
@@ -178,8 +183,12 @@ def main():
         choose_networks(program, window, pictures)
         check_only_window(program, window)
         check_loaded_files(program)
+    except CheckFailed as failure:
+        log.seek(0)
+        print(f"FAIL: {failure}\nthe program's output:\n{log.read()}")
+        sys.exit(1)
     finally:
-        if program.poll() is None:
+        if program is not None and program.poll() is None:
             program.terminate()
             program.wait(timeout=10)
 
