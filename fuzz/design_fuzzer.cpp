@@ -229,7 +229,6 @@ private:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): libFuzzer hands bytes
     std::string_view input(reinterpret_cast<const char*>(data), size);
     Session session;
     while (!input.empty()) {

@@ -42,14 +42,12 @@ using zelmarino::fuzz::onlyFrom;
 // `value` printed by the C library with `format`, read back.
 double printedValue(const char* format, double value) {
     std::array<char, 64> buffer{};
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): the reference is printf itself
     std::snprintf(buffer.data(), buffer.size(), format, value);
     return std::strtod(buffer.data(), nullptr);
 }
 
 std::string describe(double value) {
     std::array<char, 64> buffer{};
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): diagnostics only
     std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
     return buffer.data();
 }

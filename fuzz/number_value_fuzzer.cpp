@@ -135,7 +135,6 @@ void checkSingleRounding(double value, std::string_view text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): libFuzzer hands bytes
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double value = zelmarino::NumberValue(text);
     check(!std::isnan(value), "NumberValue never gives NaN", text);
