@@ -57,7 +57,7 @@ class FirstPaintPlugin final : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "first_paint_probe.json")
 
 public:
-    QObject* create(const QString& key, const QString& /*specification*/) override {
+    QObject* create(const QString& key, const QString& /*parameters*/) override {
         return key == QStringLiteral("firstpaint") ? new FirstPaintProbe : nullptr;
     }
 };
