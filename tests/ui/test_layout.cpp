@@ -1,5 +1,5 @@
-// The main window's layout through the real window: every control of the stored layout, the window itself,
-// its start state, the tab order, the stacking over the picture and resizing.
+// The main window's layout through the real window: every control of the stored layout, the window
+// itself, its start state, the tab order, the stacking over the picture and resizing.
 #include "tests/ui/window_fixture.h"
 #include "ui/fit.h"
 #include "ui/fonts.h"
