@@ -1,5 +1,6 @@
 // The program's icon: a grey component body with a row of pins and a red marking, drawn at
-// 32 x 32 in 16 colours, with larger renderings of the same drawing.
+// 32 x 32 in 16 colours, with a 64 x 64 rendering of the same drawing. The larger renderings
+// are installed for desktops, not compiled in.
 #pragma once
 
 #include <QIcon>

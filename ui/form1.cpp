@@ -82,6 +82,8 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qText(form1Caption));
     setWindowIcon(applicationIcon());
+    // The menu bar too is in the form's typeface, so the window loads a single font.
+    setFont(formFont(8.25));
 
     // A menu bar inside the window (not a platform's global one), so that its one item can
     // act when chosen without a drop-down.
@@ -92,7 +94,6 @@ Form1::Form1(QWidget* parent)
 
     auto* clientArea = new ClientArea(this);
     clientArea->setObjectName(QStringLiteral("clientArea"));
-    clientArea->setFont(formFont(8.25));
     setCentralWidget(clientArea);
     buildControls(clientArea);
     wireEvents();

@@ -1,5 +1,6 @@
-// Zelmarino: opens the main window; the program ends when its last window closes.
-#include "ui/app_icon.h"
+// Zelmarino: opens the main window; the program ends when its last window closes. The main
+// window carries the icon itself: the About dialog has none.
+#include "ui/fonts.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -8,7 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelmarino"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    QApplication::setWindowIcon(zelmarino::applicationIcon());
+    // The form's typeface is the program's: widgets lay out their first text in the
+    // application font before they take their own, so a different one would be loaded too.
+    QApplication::setFont(zelmarino::formFont(8.25));
 
     zelmarino::Form1 form;
     form.show();
