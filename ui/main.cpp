@@ -1,12 +1,15 @@
 // Zelmarino: opens the main window; the program ends when its last window closes. The main
 // window carries the icon itself: the About dialog has none.
+#include "ui/font_configuration.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    zelmarino::FontConfigurationReader fontConfiguration;
     QApplication app(argc, argv);
+    fontConfiguration.wait();
     QApplication::setApplicationName(QStringLiteral("Zelmarino"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     // The form's typeface is the program's: widgets lay out their first text in the
