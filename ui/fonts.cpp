@@ -37,7 +37,10 @@ int pixelsAt96Dpi(double points) {
 
 QFont formFont(double points, bool bold) {
     QFont font(formFontFamily());
-    font.setStyleHint(QFont::SansSerif);
+    // The form's texts are plain Latin, laid out glyph by glyph without OpenType shaping:
+    // shaping them cost a good part of the window's start-up and moved at most a few letters
+    // by a pixel.
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     font.setPixelSize(pixelsAt96Dpi(points));
     font.setBold(bold);
     return font;
