@@ -207,6 +207,11 @@ TEST_F(Form1Window, has_its_caption_icon_and_client_area_of_374_by_355_pixels) {
         << "the red marking of the component";
 }
 
+TEST_F(Form1Window, menu_bar_is_in_the_form_typeface_so_only_one_family_is_loaded) {
+    EXPECT_EQ(form().menuBar()->font().family(), formFontFamily());
+    EXPECT_EQ(QFontInfo(form().menuBar()->font()).pixelSize(), 11);
+}
+
 TEST_F(Form1Window, is_an_ordinary_resizable_window) {
     EXPECT_NE(form().minimumSize(), form().maximumSize());
     EXPECT_FALSE(form().windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
