@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from process start to the first painted frame of the main window,
-# and peak resident memory, for the program and for a bare Qt window as the floor. The two
-# run alternately on a private Xvfb, RUNS times each after one warm-up run; the script prints
-# the medians and the program's ratios to the floor.
+# and peak resident memory, for the program and for a bare Qt window as the floor, with a plain
+# main window holding only a menu bar and a label as a reference point. They run in turn on a
+# private Xvfb, RUNS times each after one warm-up run; the script prints the medians and the
+# ratios to the floor.
 # Usage: bench/startup/startup.sh [build directory, default build/release]
 #        RUNS=20 by default.
 set -euo pipefail
@@ -14,10 +15,12 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     scripts/setup
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 fi
-cmake --build "$build" --target zelmarino bare_window first_paint_probe first_paint_timer >/dev/null
+cmake --build "$build" --target zelmarino bare_window menu_window first_paint_probe \
+    first_paint_timer >/dev/null
 
 program="$build/ui/zelmarino"
 floor="$build/bench/startup/bare_window"
+reference="$build/bench/startup/menu_window"
 timer="$build/bench/startup/first_paint_timer"
 
 scratch="$(mktemp -d)"
@@ -46,9 +49,11 @@ export QT_PLUGIN_PATH="$build/bench/startup/plugins" QT_QPA_GENERIC_PLUGINS=firs
 
 measure() { "$timer" "$1" >>"$2"; }
 measure "$floor" /dev/null
+measure "$reference" /dev/null
 measure "$program" /dev/null
 for ((run = 0; run < runs; ++run)); do
     measure "$floor" "$scratch/floor"
+    measure "$reference" "$scratch/reference"
     measure "$program" "$scratch/program"
 done
 
@@ -56,17 +61,16 @@ median() { # column of a results file
     cut -d' ' -f"$2" "$1" | sort -g | awk '{ v[NR] = $1 } END {
         print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-floor_ms=$(median "$scratch/floor" 1)
-floor_kib=$(median "$scratch/floor" 2)
-floor_cpu=$(median "$scratch/floor" 3)
-program_ms=$(median "$scratch/program" 1)
-program_kib=$(median "$scratch/program" 2)
-program_cpu=$(median "$scratch/program" 3)
-awk -v runs="$runs" -v fm="$floor_ms" -v fk="$floor_kib" -v fc="$floor_cpu" \
-    -v pm="$program_ms" -v pk="$program_kib" -v pc="$program_cpu" 'BEGIN {
-    printf "medians of %d runs each    first frame    peak memory    processor time\n", runs
-    printf "  bare Qt window (floor)   %8.1f ms   %8.0f KiB   %8.1f ms\n", fm, fk, fc
-    printf "  zelmarino                %8.1f ms   %8.0f KiB   %8.1f ms\n", pm, pk, pc
-    printf "  ratio                    %8.2f      %8.2f       %8.2f\n", pm / fm, pk / fk, pc / fc
-    printf "  target                   %8.2f      %8.2f\n", 1.15, 1.2
-}'
+row() { # label, results file, floor's results file
+    awk -v label="$1" -v ms="$(median "$2" 1)" -v kib="$(median "$2" 2)" -v cpu="$(median "$2" 3)" \
+        -v fms="$(median "$3" 1)" -v fkib="$(median "$3" 2)" 'BEGIN {
+        printf "  %-31s %8.1f ms %5.2f   %8.0f KiB %5.2f   %8.1f ms\n", label, ms, ms / fms, kib,
+            kib / fkib, cpu
+    }'
+}
+printf "  %-31s %17s   %18s   %14s\n" "medians of $runs runs each" "first frame" "peak memory" \
+    "processor time"
+row "bare Qt window (floor)" "$scratch/floor" "$scratch/floor"
+row "main window, menu bar, label" "$scratch/reference" "$scratch/floor"
+row "zelmarino" "$scratch/program" "$scratch/floor"
+printf "  %-31s %17.2f   %18.2f\n" "target for zelmarino" 1.15 1.2
