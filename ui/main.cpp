@@ -8,6 +8,10 @@
 
 int main(int argc, char* argv[]) {
     zelmarino::FontConfigurationReader fontConfiguration;
+    // The window's menu bar is drawn inside it, never handed to the desktop: without this Qt
+    // would first build a desktop menu bar (and connect to the session bus to offer it), only
+    // for the window to drop it.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     fontConfiguration.wait();
     QApplication::setApplicationName(QStringLiteral("Zelmarino"));
