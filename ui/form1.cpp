@@ -5,6 +5,7 @@
 #include "ui/fit.h"
 #include "ui/fonts.h"
 #include "ui/frmabout.h"
+#include "ui/image_file.h"
 #include "ui/picture_box.h"
 
 #include <QApplication>
@@ -144,7 +145,8 @@ void Form1::buildControls(QWidget* clientArea) {
         case ControlKind::Picture: {
             m_image1 = new PictureBox(stored.topLeft(), clientArea);
             applyLook(m_image1, control);
-            m_image1->setPicture(QPixmap(QStringLiteral(":/zelmarino/initial-t.gif")));
+            m_image1->setPicture(
+                QPixmap::fromImage(readImage(QStringLiteral(":/zelmarino/initial-t.gif"), "gif")));
             widget = m_image1;
             break;
         }

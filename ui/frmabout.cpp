@@ -4,6 +4,7 @@
 #include "platform/sysinfo.h"
 #include "ui/about_message_box.h"
 #include "ui/fonts.h"
+#include "ui/image_file.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -107,7 +108,7 @@ void frmAbout::buildControls() {
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(QStringLiteral(":/zelmarino/about.bmp")));
+    image->setPixmap(QPixmap::fromImage(readImage(QStringLiteral(":/zelmarino/about.bmp"), "bmp")));
     image->setGeometry(QRect(QPoint(px(120), px(240)), image->pixmap().size()));
 
     // Grey above, white two pixels wide below and one pixel to the right: an etched groove.

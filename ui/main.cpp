@@ -3,6 +3,7 @@
 #include "ui/font_configuration.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
+#include "ui/form_style.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     // The form's typeface is the program's: widgets lay out their first text in the
     // application font before they take their own, so a different one would be loaded too.
     QApplication::setFont(zelmarino::formFont(8.25));
+    zelmarino::FormStyle::apply();
 
     zelmarino::Form1 form;
     form.show();
