@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstddef>
@@ -78,7 +79,7 @@ void fitButton(QAbstractButton* button, const QRect& stored, Qt::Alignment ancho
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QMainWindow(parent)
+    : QWidget(parent)
     , m_pictureDirectory(QCoreApplication::applicationDirPath()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qText(form1Caption));
@@ -86,21 +87,28 @@ Form1::Form1(QWidget* parent)
     // The menu bar too is in the form's typeface, so the window loads a single font.
     setFont(formFont(8.25));
 
-    // A menu bar inside the window (not a platform's global one), so that its one item can
-    // act when chosen without a drop-down.
-    menuBar()->setNativeMenuBar(false);
-    QAction* about = menuBar()->addAction(qText(aboutMenuCaption));
+    // A plain window holding a menu bar over the client area: it has no tool bars, docks or
+    // status bar, and a QMainWindow's machinery for them cost a good part of the start-up's
+    // memory. The menu bar is the window's own (not a platform's global one), so that its
+    // one item can act when chosen without a drop-down.
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setNativeMenuBar(false);
+    QAction* about = m_menuBar->addAction(qText(aboutMenuCaption));
     about->setObjectName(QStringLiteral("About"));
     connect(about, &QAction::triggered, this, &Form1::About_Click);
 
-    auto* clientArea = new ClientArea(this);
-    clientArea->setObjectName(QStringLiteral("clientArea"));
-    setCentralWidget(clientArea);
-    buildControls(clientArea);
+    m_clientArea = new ClientArea(this);
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_clientArea);
+    buildControls(m_clientArea);
     wireEvents();
 
-    resize(clientArea->sizeHint().width(),
-           clientArea->sizeHint().height() + menuBar()->sizeHint().height());
+    resize(m_clientArea->sizeHint().width(),
+           m_clientArea->sizeHint().height() + m_menuBar->sizeHint().height());
 }
 
 Form1::~Form1() = default;

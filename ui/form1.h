@@ -7,11 +7,12 @@
 #include "calc/form_view.h"
 #include "ui/form1_layout.h"
 
-#include <QMainWindow>
+#include <QWidget>
 
 #include <array>
 
 class QLineEdit;
+class QMenuBar;
 class QRadioButton;
 
 namespace zelmarino {
@@ -19,7 +20,7 @@ namespace zelmarino {
 class CaptionLabel;
 class PictureBox;
 
-class Form1 final : public QMainWindow, public FormView {
+class Form1 final : public QWidget, public FormView {
     Q_OBJECT
 
 public:
@@ -47,6 +48,10 @@ public:
     [[nodiscard]] const QString& pictureDirectory() const { return m_pictureDirectory; }
     void setPictureDirectory(const QString& directory) { m_pictureDirectory = directory; }
 
+    // The one-item menu bar, and the area under it where the stored controls sit.
+    [[nodiscard]] QMenuBar* menuBar() const { return m_menuBar; }
+    [[nodiscard]] QWidget* clientArea() const { return m_clientArea; }
+
     [[nodiscard]] QLineEdit* textBox(TextBox box) const;
     [[nodiscard]] CaptionLabel* label(Label label) const;
     [[nodiscard]] QRadioButton* optionButton(NetworkType network) const;
@@ -61,6 +66,8 @@ private:
 
     Calculator m_calculator{*this};
     QString m_pictureDirectory;
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_clientArea = nullptr;
     std::array<QLineEdit*, 3> m_textBoxes{};
     std::array<QString, 3> m_lastTexts; // what each change handler last saw
     std::array<CaptionLabel*, 7> m_labels{};

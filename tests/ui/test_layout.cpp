@@ -198,8 +198,8 @@ using Form1Window = WindowTest;
 TEST_F(Form1Window, has_its_caption_icon_and_client_area_of_374_by_355_pixels) {
     EXPECT_EQ(form().objectName(), "Form1");
     EXPECT_EQ(form().windowTitle(), "Zelmarino 1.0 di Ostrelvo");
-    EXPECT_EQ(form().centralWidget()->size(), QSize(374, 355));
-    EXPECT_EQ(form().centralWidget()->geometry().top(), form().menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(form().clientArea()->size(), QSize(374, 355));
+    EXPECT_EQ(form().clientArea()->geometry().top(), form().menuBar()->geometry().bottom() + 1);
     const QIcon icon = form().windowIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
@@ -305,7 +305,7 @@ TEST_F(Form1Window, option_group_is_one_tab_stop_at_the_chosen_network) {
 }
 
 TEST_F(Form1Window, labels_on_the_schematic_lie_in_front_of_the_picture) {
-    QWidget* clientArea = form().centralWidget();
+    QWidget* clientArea = form().clientArea();
     for (const char* name :
          {"piti", "LabelZin", "LabelZout", "Label7", "Label8", "tielle", "ti", "pielle"}) {
         QWidget* label = control(name);
@@ -317,11 +317,11 @@ TEST_F(Form1Window, labels_on_the_schematic_lie_in_front_of_the_picture) {
 }
 
 TEST_F(Form1Window, resizing_the_window_moves_nothing) {
-    const auto before = geometries(form().centralWidget());
+    const auto before = geometries(form().clientArea());
     for (const QSize size : {QSize(800, 600), QSize(200, 150), QSize(374, 380)}) {
         form().resize(size);
         QApplication::processEvents();
-        EXPECT_EQ(geometries(form().centralWidget()), before)
+        EXPECT_EQ(geometries(form().clientArea()), before)
             << "after resizing to " << size.width() << " x " << size.height();
     }
 }
