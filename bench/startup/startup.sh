@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from process start to the first painted frame of the main window,
 # and peak resident memory, for the program and for a bare Qt window as the floor, with a plain
-# main window holding only a menu bar and a label as a reference point. They run in turn on a
+# window holding only a menu bar and a label as a reference point. They run in turn on a
 # private Xvfb, RUNS times each after one warm-up run; the script prints the medians and the
 # ratios to the floor.
 # Usage: bench/startup/startup.sh [build directory, default build/release]
@@ -71,6 +71,6 @@ row() { # label, results file, floor's results file
 printf "  %-31s %17s   %18s   %14s\n" "medians of $runs runs each" "first frame" "peak memory" \
     "processor time"
 row "bare Qt window (floor)" "$scratch/floor" "$scratch/floor"
-row "main window, menu bar, label" "$scratch/reference" "$scratch/floor"
+row "window, menu bar, label" "$scratch/reference" "$scratch/floor"
 row "zelmarino" "$scratch/program" "$scratch/floor"
 printf "  %-31s %17.2f   %18.2f\n" "target for zelmarino" 1.15 1.2
