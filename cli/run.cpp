@@ -10,13 +10,10 @@
 #include "cli/report.h"
 #include "cli/spice_output.h"
 #include "cli/text_output.h"
+#include "version.h"
 
 #include <algorithm>
 #include <variant>
-
-#ifndef ZELMARINO_VERSION
-#define ZELMARINO_VERSION "unknown"
-#endif
 
 namespace zelmarino::cli {
 
@@ -106,7 +103,7 @@ RunResult run(std::span<const std::string_view> arguments) {
         return {0, std::string(helpText()), ""};
     }
     if (std::holds_alternative<VersionRequest>(command)) {
-        return {0, std::string(programName) + " " + ZELMARINO_VERSION + "\n", ""};
+        return {0, std::string(programName) + " " + std::string(applicationVersion) + "\n", ""};
     }
     if (const auto* refusal = std::get_if<Refusal>(&command)) {
         return refused(refusal->message);

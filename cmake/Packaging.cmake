@@ -9,7 +9,20 @@ if(WIN32)
     # The resource script is an object library of its own, so a cross build without the
     # window can still compile it.
     enable_language(RC)
-    add_library(zelmarino_resources OBJECT "${PROJECT_SOURCE_DIR}/packaging/zelmarino.rc")
+    # The version record holds the project's version as four numbers and as text of the form
+    # "major.minor", the minor number in two digits.
+    set(numbers ${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR} ${PROJECT_VERSION_PATCH}
+        ${PROJECT_VERSION_TWEAK} 0 0 0)
+    list(SUBLIST numbers 0 4 numbers)
+    list(JOIN numbers "," ZELMARINO_RC_VERSION)
+    set(minor "${PROJECT_VERSION_MINOR}")
+    if(minor LESS 10)
+        set(minor "0${minor}")
+    endif()
+    set(ZELMARINO_RC_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor}")
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/zelmarino.rc.in"
+                   "${PROJECT_BINARY_DIR}/packaging/zelmarino.rc" @ONLY)
+    add_library(zelmarino_resources OBJECT "${PROJECT_BINARY_DIR}/packaging/zelmarino.rc")
 endif()
 
 if(TARGET zelmarino)
@@ -47,8 +60,10 @@ if(TARGET zelmarino)
 
         install(FILES "${PROJECT_SOURCE_DIR}/packaging/org.example.zelmarino.desktop"
                 DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-        install(FILES "${PROJECT_SOURCE_DIR}/packaging/org.example.zelmarino.metainfo.xml"
-                DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+        set(metainfo "${PROJECT_BINARY_DIR}/packaging/org.example.zelmarino.metainfo.xml")
+        configure_file("${PROJECT_SOURCE_DIR}/packaging/org.example.zelmarino.metainfo.xml.in"
+                       "${metainfo}" @ONLY)
+        install(FILES "${metainfo}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
         foreach(size IN ITEMS 32 64 128 256)
             install(FILES "${PROJECT_SOURCE_DIR}/assets/zelmarino-${size}.png"
                     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"

@@ -7,6 +7,7 @@
 #include "ui/frmabout.h"
 #include "ui/image_file.h"
 #include "ui/picture_box.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,7 +83,11 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
     , m_pictureDirectory(QCoreApplication::applicationDirPath()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qText(form1Caption));
+    // "Zelmarino 1.0 di Ostrelvo": the program's name and its major and minor version.
+    setWindowTitle(QStringLiteral("%1 %2.%3 di Ostrelvo")
+                       .arg(qText(applicationName))
+                       .arg(versionMajor)
+                       .arg(versionMinor));
     setWindowIcon(applicationIcon());
     // The menu bar too is in the form's typeface, so the window loads a single font.
     setFont(formFont(8.25));

@@ -40,7 +40,6 @@ struct StoredControl {
     bool transparent = false;
 };
 
-inline constexpr std::string_view form1Caption = "Zelmarino 1.0 di Ostrelvo";
 inline constexpr TwipsRect form1ClientArea{0, 0, 5610, 5325};
 inline constexpr std::string_view aboutMenuCaption = "&Informazioni";
 

@@ -5,6 +5,7 @@
 #include "ui/about_message_box.h"
 #include "ui/fonts.h"
 #include "ui/image_file.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -126,14 +127,11 @@ void frmAbout::Form_Load() {
 }
 
 QString frmAbout::applicationTitle() {
-    return QStringLiteral(ZELMARINO_TITLE);
+    return QString::fromUtf8(applicationName);
 }
 
 QString frmAbout::versionText() {
-    return QStringLiteral("%1.%2.%3")
-        .arg(ZELMARINO_VERSION_MAJOR)
-        .arg(ZELMARINO_VERSION_MINOR)
-        .arg(ZELMARINO_VERSION_PATCH);
+    return QStringLiteral("%1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionPatch);
 }
 
 frmAbout* frmAbout::open(const SystemFactory& makeSystem) {

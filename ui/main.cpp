@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/form_style.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -15,8 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     fontConfiguration.wait();
-    QApplication::setApplicationName(QStringLiteral("Zelmarino"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationName(QString::fromUtf8(zelmarino::applicationName));
+    QApplication::setApplicationVersion(QString::fromUtf8(zelmarino::applicationVersion));
     // The form's typeface is the program's: widgets lay out their first text in the
     // application font before they take their own, so a different one would be loaded too.
     QApplication::setFont(zelmarino::formFont(8.25));

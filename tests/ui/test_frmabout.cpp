@@ -6,6 +6,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/about_message_box.h"
 #include "ui/frmabout.h"
+#include "version.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,11 @@ namespace zelmarino::testing {
 namespace {
 
 using platform::RecordingSystem;
+
+// "Versione " and the project's version as the build writes it.
+QString versionLine() {
+    return QStringLiteral("Versione ") + QString::fromUtf8(applicationVersion);
+}
 
 // The About dialogs still open, whatever opened them.
 std::vector<frmAbout*> openDialogs() {
@@ -89,7 +95,7 @@ TEST_F(AboutTest, form_load_sets_caption_title_and_version) {
 
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Informazioni su Zelmarino"));
     EXPECT_EQ(child<QLabel>(dialog, "lblTitle")->text(), QStringLiteral("Zelmarino"));
-    EXPECT_EQ(child<QLabel>(dialog, "lblVersion")->text(), QStringLiteral("Versione 1.0.0"));
+    EXPECT_EQ(child<QLabel>(dialog, "lblVersion")->text(), versionLine());
     EXPECT_EQ(child<QLabel>(dialog, "lblDescription")->text(),
               QStringLiteral("Programma per il calcolo delle reti attenuatrici resistive"));
     EXPECT_TRUE(child<QLabel>(dialog, "lblDisclaimer")
@@ -236,7 +242,7 @@ TEST_F(AboutTest, next_opening_after_ok_loads_afresh) {
 
     EXPECT_TRUE(first.isNull());
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(child<QLabel>(second, "lblVersion")->text(), QStringLiteral("Versione 1.0.0"));
+    EXPECT_EQ(child<QLabel>(second, "lblVersion")->text(), versionLine());
 }
 
 TEST_F(AboutTest, main_window_stays_usable_while_the_dialog_is_open) {
