@@ -2,9 +2,11 @@
 
 #include "cli/number_input.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <utility>
 
@@ -206,109 +208,174 @@ std::optional<Network> networkNamed(std::string_view name) {
 
 constexpr std::string_view networkChoice = "choose pi, t, l-out or l-in";
 
-enum class Option { Zin, Zout, Db, Series, Tolerance, Power, Format };
-
-constexpr std::array<std::string_view, 7> optionNames = {
-    "--zin", "--zout", "--db", "--series", "--tolerance", "--power", "--format"};
-
-std::optional<Option> optionNamed(std::string_view name) {
-    for (std::size_t i = 0; i < optionNames.size(); ++i) {
-        if (optionNames.at(i) == name) {
-            return static_cast<Option>(i);
-        }
-    }
-    return std::nullopt;
+// A refusal thrown from inside CLI11's parse; built from one text, it prints that text whole.
+[[noreturn]] void refuse(std::string message) {
+    throw CLI::ValidationError(std::move(message));
 }
 
-std::optional<Failure> applyOption(Option option, std::string_view value, Options& options) {
-    const auto impedance = [&](float& field) -> std::optional<Failure> {
-        const auto ohms = readImpedance(optionNames.at(static_cast<std::size_t>(option)), value);
-        if (const auto* failure = std::get_if<Failure>(&ohms)) {
-            return *failure;
-        }
-        field = static_cast<float>(std::get<double>(ohms));
-        return std::nullopt;
+std::string unknownOption(std::string_view argument) {
+    return "unknown option " + quoted(argument.substr(0, argument.find('=')));
+}
+
+std::string unknownNetwork(std::string_view argument) {
+    return "unknown network " + quoted(argument) + " (" + std::string(networkChoice) + ")";
+}
+
+struct ValueOption {
+    std::string name;
+    bool required;
+    std::function<std::optional<Failure>(std::string_view value)> read; // into the options
+};
+
+// The options that take a value, in the order CLI11 judges them when several are wrong.
+std::vector<ValueOption> valueOptions(Options& options) {
+    using Reader = decltype(ValueOption::read);
+    const auto impedance = [](std::string option, float& field) -> Reader {
+        return [option = std::move(option), &field](std::string_view value) {
+            const auto ohms = readImpedance(option, value);
+            if (const auto* failure = std::get_if<Failure>(&ohms)) {
+                return std::optional<Failure>(*failure);
+            }
+            field = static_cast<float>(std::get<double>(ohms));
+            return std::optional<Failure>();
+        };
     };
-    switch (option) {
-    case Option::Zin:
-        return impedance(options.zin);
-    case Option::Zout:
-        return impedance(options.zout);
-    case Option::Db:
-        return readLosses(value, options);
-    case Option::Series:
-        return readSeries(value, options);
-    case Option::Tolerance:
-        return readTolerance(value, options);
-    case Option::Power:
-        return readPower(value, options);
-    case Option::Format:
-        break;
-    }
-    return readFormat(value, options);
+    const auto into = [&options](auto read) -> Reader {
+        return [read, &options](std::string_view value) { return read(value, options); };
+    };
+    return {
+        {"--zin", true, impedance("--zin", options.zin)},
+        {"--zout", true, impedance("--zout", options.zout)},
+        {"--db", true, into(readLosses)},
+        {"--series", false, into(readSeries)},
+        {"--tolerance", false, into(readTolerance)},
+        {"--power", false, into(readPower)},
+        {"--format", false, into(readFormat)},
+    };
 }
+
+// The command line as CLI11 reads it. The help and version flags answer as soon as they are
+// read, whatever else is on the line; every value is judged by this program's own readers.
+class CommandLine {
+public:
+    explicit CommandLine(Options& options) {
+        m_app.set_help_flag();
+        m_flags = {
+            m_app.add_flag_callback("-h,--help", [] { throw CLI::CallForHelp(); }),
+            m_app.add_flag_callback("--version", [] { throw CLI::CallForVersion(); }),
+        };
+        for (CLI::Option* flag : m_flags) {
+            flag->trigger_on_parse();
+        }
+        m_network =
+            m_app.add_option_function<std::string>("NETWORK", [&options](const std::string& name) {
+                if (name.starts_with('-')) {
+                    refuse(unknownOption(name));
+                }
+                const auto network = networkNamed(name);
+                if (!network) {
+                    refuse(unknownNetwork(name));
+                }
+                options.network = *network;
+            });
+        m_network->required();
+        for (auto& [name, required, read] : valueOptions(options)) {
+            CLI::Option* option = m_app.add_option_function<std::string>(
+                name, [name = name, read = std::move(read)](const std::string& value) {
+                    // CLI11 takes whatever follows an option as its value; another option
+                    // there means that this one was given none.
+                    if (value.starts_with("--")) {
+                        refuse(name + " needs a value");
+                    }
+                    if (auto failure = read(value)) {
+                        refuse(std::move(failure->message));
+                    }
+                });
+            option->required(required);
+        }
+    }
+
+    // Reads the arguments; throws CLI11's errors, help and version included.
+    void parse(std::span<const std::string_view> arguments) {
+        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+        m_app.parse(std::move(reversed));
+        // CLI11 sets a lone "--" aside as the end of the options; nothing here needs one.
+        if (!m_app.remaining().empty()) {
+            refuse(unknownOption(m_app.remaining().front()));
+        }
+    }
+
+    // Says in this program's words what CLI11 refused.
+    [[nodiscard]] std::string refusal(const CLI::ParseError& error,
+                                      std::span<const std::string_view> arguments) const {
+        const std::vector<std::string> unplaced = m_app.remaining();
+        // An argument that fits nowhere is named before a missing option, which it may well
+        // have been meant to be ("--zuot 50").
+        const bool missing = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr;
+        if ((missing || dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) &&
+            !unplaced.empty()) {
+            return unexpected(unplaced.front());
+        }
+        if (missing) {
+            const auto notGiven = m_app.get_options([](const CLI::Option* option) {
+                return option->get_required() && option->count() == 0;
+            });
+            if (notGiven.front() == m_network) {
+                return "no network given (" + std::string(networkChoice) + ")";
+            }
+            return "missing " + notGiven.front()->get_name();
+        }
+        if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+            const auto repeated =
+                m_app.get_options([](const CLI::Option* option) { return option->count() > 1; });
+            if (!repeated.empty()) {
+                return repeated.front()->get_name() + " is given twice";
+            }
+            // Any argument after an option is taken as its value, so only the last can lack one.
+            const std::string_view last = arguments.back();
+            return std::string(last.substr(0, last.find('='))) + " needs a value";
+        }
+        if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+            // Only a flag can fail to convert: given a value it cannot read ("--help=x").
+            for (const CLI::Option* flag : m_flags) {
+                if (flag->count() > 0) {
+                    return unknownOption(flag->get_name());
+                }
+            }
+        }
+        return error.what();
+    }
+
+private:
+    [[nodiscard]] std::string unexpected(std::string_view argument) const {
+        if (argument.starts_with('-')) {
+            return unknownOption(argument);
+        }
+        if (m_network->empty()) {
+            return unknownNetwork(argument);
+        }
+        return "unexpected argument " + quoted(argument) + ": the network is already " +
+               quoted(std::string_view(m_network->results().front()));
+    }
+
+    CLI::App m_app{"", "zelmarino-calc"};
+    CLI::Option* m_network = nullptr;
+    std::array<CLI::Option*, 2> m_flags{}; // help, version
+};
 
 } // namespace
 
 ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
-    // Help and version answer whatever else is on the line.
-    for (const std::string_view argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            return HelpRequest{};
-        }
-        if (argument == "--version") {
-            return VersionRequest{};
-        }
-    }
     Options options;
-    std::optional<Network> network;
-    std::array<bool, optionNames.size()> given{};
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (!argument.starts_with("-")) {
-            if (network) {
-                return Refusal{"unexpected argument " + quoted(argument) +
-                               ": the network is already " + quoted(networkName(*network))};
-            }
-            network = networkNamed(argument);
-            if (!network) {
-                return Refusal{"unknown network " + quoted(argument) + " (" +
-                               std::string(networkChoice) + ")"};
-            }
-            continue;
-        }
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        const auto option = name.starts_with("--") ? optionNamed(name) : std::nullopt;
-        if (!option) {
-            return Refusal{"unknown option " + quoted(name)};
-        }
-        std::string_view value;
-        if (equals != std::string_view::npos) {
-            value = argument.substr(equals + 1);
-        } else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
-            value = arguments[++i];
-        } else {
-            return Refusal{std::string(name) + " needs a value"};
-        }
-        auto& seen = given.at(static_cast<std::size_t>(*option));
-        if (seen) {
-            return Refusal{std::string(name) + " is given twice"};
-        }
-        seen = true;
-        if (auto failure = applyOption(*option, value, options)) {
-            return Refusal{std::move(failure->message)};
-        }
-    }
-    if (!network) {
-        return Refusal{"no network given (" + std::string(networkChoice) + ")"};
-    }
-    options.network = *network;
-    for (const Option required : {Option::Zin, Option::Zout, Option::Db}) {
-        if (!given.at(static_cast<std::size_t>(required))) {
-            return Refusal{"missing " +
-                           std::string(optionNames.at(static_cast<std::size_t>(required)))};
-        }
+    CommandLine commandLine(options);
+    try {
+        commandLine.parse(arguments);
+    } catch (const CLI::CallForHelp&) {
+        return HelpRequest{};
+    } catch (const CLI::CallForVersion&) {
+        return VersionRequest{};
+    } catch (const CLI::ParseError& error) {
+        return Refusal{commandLine.refusal(error, arguments)};
     }
     return options;
 }

@@ -76,6 +76,23 @@ TEST(Options, answers_help_and_version_before_judging_the_rest) {
     EXPECT_TRUE(std::holds_alternative<HelpRequest>(parseCommand(help)));
     const std::vector<std::string_view> version = {"bogus", "--version"};
     EXPECT_TRUE(std::holds_alternative<VersionRequest>(parseCommand(version)));
+    const std::vector<std::string_view> repeated = {"--zin", "1", "--zin", "2", "-h"};
+    EXPECT_TRUE(std::holds_alternative<HelpRequest>(parseCommand(repeated)));
+}
+
+TEST(Options, answers_whichever_of_help_and_version_comes_first) {
+    const std::vector<std::string_view> helpFirst = {"--help", "--version"};
+    EXPECT_TRUE(std::holds_alternative<HelpRequest>(parseCommand(helpFirst)));
+    const std::vector<std::string_view> versionFirst = {"--version", "--help"};
+    EXPECT_TRUE(std::holds_alternative<VersionRequest>(parseCommand(versionFirst)));
+}
+
+TEST(Options, takes_a_negative_number_as_a_value_not_as_an_option) {
+    const std::vector<std::string_view> arguments = {"pi",   "--zin", "75",      "--zout", "50",
+                                                     "--db", "10",    "--power", "-3dBm"};
+    const ParsedCommand command = parseCommand(arguments);
+    ASSERT_TRUE(std::holds_alternative<Options>(command));
+    EXPECT_NEAR(*std::get<Options>(command).availableWatts, 0.000501187, 1e-9);
 }
 
 } // namespace
