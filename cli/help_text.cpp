@@ -1,39 +1,87 @@
 #include "cli/help_text.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <sstream>
+#include <utility>
+
 namespace zelmarino::cli {
 
-std::string_view helpText() {
-    return R"(Usage: zelmarino-calc NETWORK --zin OHMS --zout OHMS --db DB [options]
-Designs a resistive attenuator with the same arithmetic as the Zelmarino window, checks it
-by circuit analysis, and rounds it to standard resistor values if asked.
+namespace {
 
-Networks:
-  pi        shunt, series, shunt; matched at both ports
-  t         series, shunt, series; matched at both ports (the larger impedance is
-            placed on the input side, as the window does)
-  l-out     series, shunt; matched at the output port
-  l-in      series, shunt; matched at the input port
+constexpr std::size_t optionColumn = 24;
+constexpr std::size_t choiceColumn = 12;
 
-Options:
-  --zin OHMS            input impedance: 75, 2.2k, 1k5, 1M (prefixes m, k, M, G)
-  --zout OHMS           output impedance
-  --db DB               loss in dB, above 0; or FROM:TO:STEP for a table
-  --series E24          round each arm to the nearest value of E6, E12, E24, E48,
-                        E96 or E192 and check the rounded network
-  --tolerance PERCENT   worst case over every corner of the resistor tolerances
-  --power WATTS         power available from the source (0.5, 500mW, 27dBm): each
-                        resistor's dissipation
-  --format FORMAT       text (the default), csv, json or spice (a .subckt with the
-                        ports in, out and gnd)
-  -h, --help            show this help
-  --version             show the version
+// The name, then what it means from `column` on, line under line.
+std::string inColumns(const Choice& choice, std::size_t column) {
+    std::string text = "  " + std::string(choice.name);
+    text.resize(std::max(text.size(), column), ' ');
+    for (const char c : choice.what) {
+        text += c;
+        if (c == '\n') {
+            text.append(column, ' ');
+        }
+    }
+    return text + "\n";
+}
 
-Exit status: 0 when every design can be built, 1 when a loss is below the minimum for
-the impedances (the values are printed all the same, the negative arm named), 2 when
-the command line is refused.
+class HelpLayout : public CLI::Formatter {
+public:
+    explicit HelpLayout(std::vector<Choice> choices)
+        : m_choices(std::move(choices)) {
+        column_width(optionColumn);
+    }
 
-Example: zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24
-)";
+    // The usage line comes first, as a reader looks for it there.
+    std::string make_help(const CLI::App* app, std::string name,
+                          CLI::AppFormatMode mode) const override {
+        return make_usage(app, std::move(name)) + make_description(app) + make_positionals(app) +
+               make_groups(app, mode) + "\n" + make_footer(app);
+    }
+
+    // What must be given, each with its value, then "[options]" for the rest.
+    std::string make_usage(const CLI::App* app, std::string name) const override {
+        std::string usage = "Usage: " + name;
+        for (const CLI::Option* option :
+             app->get_options([](const CLI::Option* o) { return o->get_required(); })) {
+            usage += " " + (option->get_positional()
+                                ? option->get_name(true)
+                                : option->get_name() + " " + option->get_option_text());
+        }
+        return usage + " [options]\n";
+    }
+
+    // The positional argument is one word of a few; each is listed with what it means.
+    std::string make_positionals(const CLI::App* app) const override {
+        std::ostringstream out;
+        for (const CLI::Option* positional :
+             app->get_options([](const CLI::Option* o) { return o->get_positional(); })) {
+            out << "\n" << positional->get_group() << ":\n";
+            for (const Choice& choice : m_choices) {
+                out << inColumns(choice, choiceColumn);
+            }
+        }
+        return out.str();
+    }
+
+    // "-h, --help", with a blank after the comma as usage texts write it.
+    std::string make_option_name(const CLI::Option* option, bool positional) const override {
+        std::string names = CLI::Formatter::make_option_name(option, positional);
+        for (std::size_t at = names.find(','); at != std::string::npos;
+             at = names.find(',', at + 2)) {
+            names.insert(at + 1, " ");
+        }
+        return names;
+    }
+
+private:
+    std::vector<Choice> m_choices;
+};
+
+} // namespace
+
+std::shared_ptr<CLI::Formatter> helpLayout(std::vector<Choice> choices) {
+    return std::make_shared<HelpLayout>(std::move(choices));
 }
 
 } // namespace zelmarino::cli

@@ -1,10 +1,23 @@
-// What --help prints.
+// How --help lays out what the command line declares to CLI11: the usage line, the
+// description, the networks to choose from, the options in two columns and the notes after.
 #pragma once
 
+#include <memory>
 #include <string_view>
+#include <vector>
+
+namespace CLI {
+class Formatter;
+} // namespace CLI
 
 namespace zelmarino::cli {
 
-[[nodiscard]] std::string_view helpText();
+struct Choice {
+    std::string_view name; // as typed: "pi"
+    std::string_view what; // lines after the first start under the first
+};
+
+// `choices` are listed under the positional argument's group.
+[[nodiscard]] std::shared_ptr<CLI::Formatter> helpLayout(std::vector<Choice> choices);
 
 } // namespace zelmarino::cli

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include "cli/help_text.h"
 #include "cli/number_input.h"
 
 #include <CLI/CLI.hpp>
@@ -197,10 +198,23 @@ std::optional<Failure> readFormat(std::string_view value, Options& options) {
     return Failure{about("--format", value, "not one of text, csv, json, spice")};
 }
 
+struct NetworkChoice {
+    Network network;
+    std::string_view what; // for --help
+};
+
+constexpr std::array<NetworkChoice, 4> networkChoices = {{
+    {Network::Pi, "shunt, series, shunt; matched at both ports"},
+    {Network::T, "series, shunt, series; matched at both ports (the larger impedance is\n"
+                 "placed on the input side, as the window does)"},
+    {Network::LOut, "series, shunt; matched at the output port"},
+    {Network::LIn, "series, shunt; matched at the input port"},
+}};
+
 std::optional<Network> networkNamed(std::string_view name) {
-    for (const Network network : {Network::Pi, Network::T, Network::LOut, Network::LIn}) {
-        if (networkName(network) == name) {
-            return network;
+    for (const auto& choice : networkChoices) {
+        if (networkName(choice.network) == name) {
+            return choice.network;
         }
     }
     return std::nullopt;
@@ -224,6 +238,8 @@ std::string unknownNetwork(std::string_view argument) {
 struct ValueOption {
     std::string name;
     bool required;
+    std::string valueName; // for --help, as are the lines after it
+    std::string help;
     std::function<std::optional<Failure>(std::string_view value)> read; // into the options
 };
 
@@ -244,29 +260,52 @@ std::vector<ValueOption> valueOptions(Options& options) {
         return [read, &options](std::string_view value) { return read(value, options); };
     };
     return {
-        {"--zin", true, impedance("--zin", options.zin)},
-        {"--zout", true, impedance("--zout", options.zout)},
-        {"--db", true, into(readLosses)},
-        {"--series", false, into(readSeries)},
-        {"--tolerance", false, into(readTolerance)},
-        {"--power", false, into(readPower)},
-        {"--format", false, into(readFormat)},
+        {"--zin", true, "OHMS", "input impedance: 75, 2.2k, 1k5, 1M (prefixes m, k, M, G)",
+         impedance("--zin", options.zin)},
+        {"--zout", true, "OHMS", "output impedance", impedance("--zout", options.zout)},
+        {"--db", true, "DB", "loss in dB, above 0; or FROM:TO:STEP for a table", into(readLosses)},
+        {"--series", false, "E24",
+         "round each arm to the nearest value of E6, E12, E24, E48,\n"
+         "E96 or E192 and check the rounded network",
+         into(readSeries)},
+        {"--tolerance", false, "PERCENT", "worst case over every corner of the resistor tolerances",
+         into(readTolerance)},
+        {"--power", false, "WATTS",
+         "power available from the source (0.5, 500mW, 27dBm): each\n"
+         "resistor's dissipation",
+         into(readPower)},
+        {"--format", false, "FORMAT",
+         "text (the default), csv, json or spice (a .subckt with the\n"
+         "ports in, out and gnd)",
+         into(readFormat)},
     };
 }
 
-// The command line as CLI11 reads it. The help and version flags answer as soon as they are
-// read, whatever else is on the line; every value is judged by this program's own readers.
+constexpr std::string_view description =
+    "Designs a resistive attenuator with the same arithmetic as the Zelmarino window, checks it\n"
+    "by circuit analysis, and rounds it to standard resistor values if asked.";
+
+constexpr std::string_view notes =
+    "Exit status: 0 when every design can be built, 1 when a loss is below the minimum for\n"
+    "the impedances (the values are printed all the same, the negative arm named), 2 when\n"
+    "the command line is refused.\n"
+    "\n"
+    "Example: zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24";
+
+// The command line as CLI11 reads it, and its help. The help and version flags answer as soon
+// as they are read, whatever else is on the line; every value is judged by this program's own
+// readers.
 class CommandLine {
 public:
     explicit CommandLine(Options& options) {
-        m_app.set_help_flag();
-        m_flags = {
-            m_app.add_flag_callback("-h,--help", [] { throw CLI::CallForHelp(); }),
-            m_app.add_flag_callback("--version", [] { throw CLI::CallForVersion(); }),
-        };
-        for (CLI::Option* flag : m_flags) {
-            flag->trigger_on_parse();
+        m_app.description(std::string(description));
+        m_app.footer(std::string(notes));
+        std::vector<Choice> choices;
+        choices.reserve(networkChoices.size());
+        for (const auto& choice : networkChoices) {
+            choices.push_back({networkName(choice.network), choice.what});
         }
+        m_app.formatter(helpLayout(std::move(choices)));
         m_network =
             m_app.add_option_function<std::string>("NETWORK", [&options](const std::string& name) {
                 if (name.starts_with('-')) {
@@ -278,10 +317,11 @@ public:
                 }
                 options.network = *network;
             });
-        m_network->required();
-        for (auto& [name, required, read] : valueOptions(options)) {
+        m_network->required()->group("Networks");
+        for (auto& [name, required, valueName, help, read] : valueOptions(options)) {
             CLI::Option* option = m_app.add_option_function<std::string>(
-                name, [name = name, read = std::move(read)](const std::string& value) {
+                name,
+                [name = name, read = std::move(read)](const std::string& value) {
                     // CLI11 takes whatever follows an option as its value; another option
                     // there means that this one was given none.
                     if (value.starts_with("--")) {
@@ -290,10 +330,24 @@ public:
                     if (auto failure = read(value)) {
                         refuse(std::move(failure->message));
                     }
-                });
-            option->required(required);
+                },
+                help);
+            option->required(required)->option_text(valueName);
+        }
+        // Declared last, so that --help lists them last.
+        m_app.set_help_flag();
+        m_flags = {
+            m_app.add_flag_callback(
+                "-h,--help", [] { throw CLI::CallForHelp(); }, "show this help"),
+            m_app.add_flag_callback(
+                "--version", [] { throw CLI::CallForVersion(); }, "show the version"),
+        };
+        for (CLI::Option* flag : m_flags) {
+            flag->trigger_on_parse();
         }
     }
+
+    [[nodiscard]] std::string help() const { return m_app.help(); }
 
     // Reads the arguments; throws CLI11's errors, help and version included.
     void parse(std::span<const std::string_view> arguments) {
@@ -371,7 +425,7 @@ ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
     try {
         commandLine.parse(arguments);
     } catch (const CLI::CallForHelp&) {
-        return HelpRequest{};
+        return HelpRequest{commandLine.help()};
     } catch (const CLI::CallForVersion&) {
         return VersionRequest{};
     } catch (const CLI::ParseError& error) {

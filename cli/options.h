@@ -28,7 +28,9 @@ struct Options {
     OutputFormat format = OutputFormat::Text;
 };
 
-struct HelpRequest {};
+struct HelpRequest {
+    std::string text;
+};
 struct VersionRequest {};
 
 struct Refusal {

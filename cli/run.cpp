@@ -2,7 +2,6 @@
 
 #include "calc/checked.h"
 #include "cli/csv_output.h"
-#include "cli/help_text.h"
 #include "cli/json_output.h"
 #include "cli/number_text.h"
 #include "cli/options.h"
@@ -99,8 +98,8 @@ RunResult design(const Options& options) {
 
 RunResult run(std::span<const std::string_view> arguments) {
     const ParsedCommand command = parseCommand(arguments);
-    if (std::holds_alternative<HelpRequest>(command)) {
-        return {0, std::string(helpText()), ""};
+    if (const auto* help = std::get_if<HelpRequest>(&command)) {
+        return {0, help->text, ""};
     }
     if (std::holds_alternative<VersionRequest>(command)) {
         return {0, std::string(programName) + " " + std::string(applicationVersion) + "\n", ""};
