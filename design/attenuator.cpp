@@ -1,0 +1,98 @@
+#include "design/attenuator.h"
+
+#include "design/networks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace zelmarino::design {
+
+namespace {
+
+Arm arm(ArmRole role, Node from, Node to, Checked ohms) {
+    return {role, {from, to, checkedValue(ohms)}};
+}
+
+} // namespace
+
+Checked voltageRatio(float lossDb) {
+    return pow(10.0, Checked(static_cast<double>(lossDb)) / 20.0);
+}
+
+Attenuator designAttenuator(Network network, float zin, float zout, float lossDb) {
+    Attenuator design{network, zin, zout, false, {}};
+    if (network == Network::T && zin < zout) {
+        std::swap(design.zin, design.zout);
+        design.portsExchanged = true;
+    }
+    const double k = checkedValue(voltageRatio(lossDb));
+    const double in = design.zin;
+    const double out = design.zout;
+    // The steps are taken in the order of their formula (a braced list is evaluated from left
+    // to right), so the failure reported is the first.
+    switch (network) {
+    case Network::Pi:
+        if (design.zin == design.zout) {
+            const SymmetricPiArms pi = symmetricPi(in, k);
+            const double shunt = checkedValue(pi.shunt);
+            design.arms = {{ArmRole::ShuntAtInput, {Node::In, Node::Ground, shunt}},
+                           arm(ArmRole::Series, Node::In, Node::Out, pi.series),
+                           {ArmRole::ShuntAtOutput, {Node::Out, Node::Ground, shunt}}};
+        } else {
+            const PiArms pi = design::pi(in, out, k);
+            checkedValue(pi.ratio);
+            design.arms = {arm(ArmRole::ShuntAtInput, Node::In, Node::Ground, pi.shuntAtInput),
+                           arm(ArmRole::Series, Node::In, Node::Out, pi.series),
+                           arm(ArmRole::ShuntAtOutput, Node::Out, Node::Ground, pi.shuntAtOutput)};
+        }
+        break;
+    case Network::T: {
+        const TArms t = design::t(in, out, k);
+        checkedValue(t.geometricMean);
+        design.arms = {arm(ArmRole::SeriesAtInput, Node::In, Node::Middle, t.seriesAtInput),
+                       arm(ArmRole::SeriesAtOutput, Node::Middle, Node::Out, t.seriesAtOutput),
+                       arm(ArmRole::ShuntAtMiddle, Node::Middle, Node::Ground, t.shunt)};
+        break;
+    }
+    case Network::LOut:
+    case Network::LIn: {
+        const LArms l =
+            network == Network::LOut ? lMatchedAtOutput(in, out, k) : lMatchedAtInput(in, out, k);
+        checkedValue(l.ratio);
+        design.arms = {arm(ArmRole::Series, Node::In, Node::Out, l.series),
+                       arm(ArmRole::ShuntAtOutput, Node::Out, Node::Ground, l.shuntAtOutput)};
+        break;
+    }
+    }
+    return design;
+}
+
+double minimumLoss(Network network, double zin, double zout) {
+    const double q = std::max(zin, zout) / std::min(zin, zout);
+    if (network == Network::LOut || network == Network::LIn) {
+        return 10.0 * std::log10(q);
+    }
+    return 20.0 * std::log10(std::sqrt(q) + std::sqrt(q - 1.0));
+}
+
+std::vector<std::size_t> negativeArms(const Attenuator& attenuator) {
+    std::vector<std::size_t> negative;
+    for (std::size_t i = 0; i < attenuator.arms.size(); ++i) {
+        if (attenuator.arms[i].resistor.ohms < 0.0) {
+            negative.push_back(i);
+        }
+    }
+    return negative;
+}
+
+std::vector<Resistor> resistorsOf(const Attenuator& attenuator) {
+    std::vector<Resistor> resistors;
+    resistors.reserve(attenuator.arms.size());
+    for (const Arm& a : attenuator.arms) {
+        resistors.push_back(a.resistor);
+    }
+    return resistors;
+}
+
+} // namespace zelmarino::design

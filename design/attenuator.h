@@ -1,0 +1,59 @@
+// One attenuator designed whole: the network's formulas for its impedances and loss, each
+// arm named by its role and placed in the circuit, and the loss below which it cannot be
+// built.
+#pragma once
+
+#include "design/checked.h"
+#include "design/circuit.h"
+#include "design/network.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace zelmarino::design {
+
+enum class ArmRole {
+    ShuntAtInput,   // across the input port
+    Series,         // between the two ports
+    ShuntAtOutput,  // across the output port
+    SeriesAtInput,  // the T's, from the input port to the middle node
+    SeriesAtOutput, // the T's, from the middle node to the output port
+    ShuntAtMiddle,  // the T's, from the middle node to ground
+};
+
+struct Arm {
+    ArmRole role;
+    Resistor resistor; // where it sits and its exact value in ohms
+};
+
+struct Attenuator {
+    Network network;
+    // Single precision, as the window holds them. A T with Zin < Zout has them exchanged, so
+    // that the larger impedance is on the input side.
+    float zin;
+    float zout;
+    bool portsExchanged;
+    // In the window's order R1, R2, R3: Pi shunt at input, series, shunt at output; T series
+    // at input, series at output, shunt; L series, shunt at output.
+    std::vector<Arm> arms;
+};
+
+// K = 10^(A/20), formed from the loss in single precision as the window forms it.
+[[nodiscard]] Checked voltageRatio(float lossDb);
+
+// Designs with the network's formulas, exactly as the window does, so both give the very
+// same resistors. Throws FloatError when the arithmetic fails (for a Pi between equal
+// impedances or a T, a loss so small that K rounds to 1).
+[[nodiscard]] Attenuator designAttenuator(Network network, float zin, float zout, float lossDb);
+
+// The loss below which some arm is negative: for the Pi and the T, where the shunt arm on
+// the larger impedance's side, or the T's series arm on the smaller side, passes through
+// zero; for the L, where one of its two arms does. 0 for equal impedances.
+[[nodiscard]] double minimumLoss(Network network, double zin, double zout);
+
+// The indices of the arms that came out negative: the design cannot be built.
+[[nodiscard]] std::vector<std::size_t> negativeArms(const Attenuator& attenuator);
+
+[[nodiscard]] std::vector<Resistor> resistorsOf(const Attenuator& attenuator);
+
+} // namespace zelmarino::design

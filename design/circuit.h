@@ -1,0 +1,36 @@
+// Plain nodal analysis of a small resistor network: the ground, the two ports and the middle
+// node of a T. It knows nothing of attenuator formulas, so it can judge them.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace zelmarino::design {
+
+enum class Node { Ground, In, Middle, Out };
+
+struct Resistor {
+    Node from;
+    Node to;
+    double ohms; // 0 is a wire; negative values are analysed as they are
+};
+
+// A current source driving `amps` from the ground into `node`.
+struct Injection {
+    Node node;
+    double amps;
+};
+
+using NodeVoltages = std::array<double, 4>; // indexed by Node; the ground is 0
+
+// Solves Kirchhoff's current law at every node that a resistor touches. Nodes joined by a
+// 0-ohm resistor are one node. Nothing when the network has no unique solution.
+[[nodiscard]] std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
+                                                     std::span<const Injection> injections);
+
+[[nodiscard]] inline double voltageAt(const NodeVoltages& voltages, Node node) {
+    return voltages.at(static_cast<std::size_t>(node));
+}
+
+} // namespace zelmarino::design

@@ -1,0 +1,100 @@
+#include "design/resistor_text.h"
+
+#include "design/checked.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace zelmarino::design {
+
+namespace {
+
+// Characters `first` to `last` of `text`, counted from 1; what there is where it is shorter.
+std::string slice(const std::string& text, std::size_t first, std::size_t last) {
+    if (first > text.size()) {
+        return {};
+    }
+    return text.substr(first - 1, last - first + 1);
+}
+
+// The five ranges, each tested on the value as it stands when its turn comes; only the last
+// changes the value, so exactly one string is assigned.
+ResistorText formatMagnitude(double value) {
+    std::string text;
+    if (value < 0.1) {
+        text = "0.0" + slice(NumberText(checkedValue(Checked(value) * 10.0)), 3, 4) + "W";
+    }
+    if (value >= 0.1 && value < 1.0) {
+        text = "0" + slice(NumberText(value), 2, 5) + " W";
+    }
+    if (value >= 1.0 && value < 10.0) {
+        text = slice(NumberText(value), 1, 4) + " W";
+    }
+    if (value >= 10.0 && value < 10000.0) {
+        text = NumberText(std::floor(checkedValue(Checked(value) + 0.5))) + " W";
+    }
+    if (value >= 10000.0) {
+        value = checkedValue(Checked(value) / 1000.0);
+        text = NumberText(std::floor(value)) + " KW";
+    }
+    return {text, value};
+}
+
+} // namespace
+
+ResistorText formatResistor(double ohms) {
+    if (!(ohms < 0.0)) {
+        return formatMagnitude(ohms);
+    }
+    // Its magnitude's text with the sign in front, in place of the leading blank where there
+    // is one.
+    ResistorText shown = formatMagnitude(-ohms);
+    shown.shownValue = -shown.shownValue;
+    if (shown.text.front() == ' ') {
+        shown.text.front() = '-';
+    } else {
+        shown.text.insert(0, 1, '-');
+    }
+    return shown;
+}
+
+std::string NumberText(double value) {
+    std::string text = value < 0.0 ? "-" : " ";
+    const double magnitude = std::abs(value);
+    if (!std::isfinite(magnitude)) {
+        return text + (std::isnan(magnitude) ? "nan" : "inf");
+    }
+    if (magnitude == 0.0) {
+        return text + "0";
+    }
+    // Fifteen significant digits, correctly rounded: d.dddddddddddddde±x.
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                            std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer.data(), end);
+    const auto exponentAt = scientific.find('e');
+    std::string digits{scientific.substr(0, 1)};
+    digits += scientific.substr(2, exponentAt - 2);
+    int exponent = 0;
+    const std::size_t exponentDigits = exponentAt + (scientific[exponentAt + 1] == '+' ? 2 : 1);
+    std::from_chars(scientific.data() + exponentDigits, scientific.data() + scientific.size(),
+                    exponent);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    const auto digitCount = static_cast<int>(digits.size());
+    if (exponent < 0) {
+        // Below 1: no "0" before the point.
+        return text + "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    if (exponent + 1 >= digitCount) {
+        const int zeros = exponent + 1 - digitCount;
+        return text + digits + std::string(static_cast<std::size_t>(zeros), '0');
+    }
+    const auto point = static_cast<std::size_t>(exponent) + 1;
+    return text + digits.substr(0, point) + "." + digits.substr(point);
+}
+
+} // namespace zelmarino::design

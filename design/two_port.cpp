@@ -1,0 +1,108 @@
+#include "design/two_port.h"
+
+#include <array>
+#include <cmath>
+
+namespace zelmarino::design {
+
+namespace {
+
+// The network with its terminations, kept without allocating: the check runs for every
+// corner of every design of a table.
+class Terminated {
+public:
+    static constexpr std::size_t capacity = 8;
+
+    static std::optional<Terminated> of(std::span<const Resistor> network) {
+        if (network.size() + 2 > capacity) {
+            return std::nullopt;
+        }
+        Terminated circuit;
+        for (const Resistor& r : network) {
+            circuit.add(r);
+        }
+        return circuit;
+    }
+    void add(const Resistor& r) { m_resistors.at(m_count++) = r; }
+    [[nodiscard]] std::span<const Resistor> resistors() const {
+        return std::span(m_resistors).first(m_count);
+    }
+
+private:
+    std::array<Resistor, capacity> m_resistors{};
+    std::size_t m_count = 0;
+};
+
+// The network with the source resistance and the load added, driven by a Norton source of
+// `amps` into the input port (the Norton form of a voltage source behind Zin).
+std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin, double zout,
+                                   double amps) {
+    auto circuit = Terminated::of(network);
+    if (!circuit) {
+        return std::nullopt;
+    }
+    circuit->add({Node::In, Node::Ground, zin});
+    circuit->add({Node::Out, Node::Ground, zout});
+    const Injection source{Node::In, amps};
+    return solveNodes(circuit->resistors(), std::span(&source, 1));
+}
+
+// The resistance seen into `port` with `termination` across the other port: the voltage
+// that one ampere into the port makes.
+std::optional<double> resistanceInto(std::span<const Resistor> network, Node port, Node other,
+                                     double termination) {
+    auto circuit = Terminated::of(network);
+    if (!circuit) {
+        return std::nullopt;
+    }
+    circuit->add({other, Node::Ground, termination});
+    const Injection probe{port, 1.0};
+    const auto voltages = solveNodes(circuit->resistors(), std::span(&probe, 1));
+    if (!voltages) {
+        return std::nullopt;
+    }
+    return voltageAt(*voltages, port);
+}
+
+} // namespace
+
+double returnLossDb(double seen, double reference) {
+    return -20.0 * std::log10(std::abs((seen - reference) / (seen + reference)));
+}
+
+std::optional<PortCheck> checkPorts(std::span<const Resistor> network, double zin, double zout) {
+    const auto input = resistanceInto(network, Node::In, Node::Out, zout);
+    const auto output = resistanceInto(network, Node::Out, Node::In, zin);
+    // A 1 V source behind Zin: 1 / Zin amperes in Norton form.
+    const auto voltages = driven(network, zin, zout, 1.0 / zin);
+    if (!input || !output || !voltages) {
+        return std::nullopt;
+    }
+    const double available = 1.0 / (4.0 * zin);
+    const double atLoad = voltageAt(*voltages, Node::Out);
+    const double delivered = atLoad * atLoad / zout;
+    return PortCheck{*input, *output, returnLossDb(*input, zin), returnLossDb(*output, zout),
+                     10.0 * std::log10(available / delivered)};
+}
+
+std::optional<PowerShare> dissipation(std::span<const Resistor> network, double zin, double zout,
+                                      double availableWatts) {
+    // Available power P from a source behind Zin needs an open-circuit voltage of
+    // sqrt(4 Zin P).
+    const double sourceVolts = std::sqrt(4.0 * zin * availableWatts);
+    const auto voltages = driven(network, zin, zout, sourceVolts / zin);
+    if (!voltages) {
+        return std::nullopt;
+    }
+    PowerShare share{{}, 0.0};
+    for (const Resistor& r : network) {
+        const double across = voltageAt(*voltages, r.from) - voltageAt(*voltages, r.to);
+        // A wire dissipates nothing; its current is unknown to nodal analysis but not needed.
+        share.resistorWatts.push_back(r.ohms == 0.0 ? 0.0 : across * across / r.ohms);
+    }
+    const double atLoad = voltageAt(*voltages, Node::Out);
+    share.loadWatts = atLoad * atLoad / zout;
+    return share;
+}
+
+} // namespace zelmarino::design

@@ -1,0 +1,38 @@
+// What a resistor network really does between a source of resistance Zin and a load Zout:
+// its port resistances, return losses and loss, and the power each resistor dissipates,
+// found by nodal analysis of the network as built, not from the formulas that designed it.
+#pragma once
+
+#include "design/circuit.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace zelmarino::design {
+
+struct PortCheck {
+    double inputOhms;          // seen into the input port, the output terminated in Zout
+    double outputOhms;         // seen into the output port, the input terminated in Zin
+    double inputReturnLossDb;  // of the input port against Zin
+    double outputReturnLossDb; // of the output port against Zout
+    double lossDb; // transducer loss: power available from the source over power into Zout
+};
+
+// Nothing when the network cannot be solved (only possible with negative arms).
+[[nodiscard]] std::optional<PortCheck> checkPorts(std::span<const Resistor> network, double zin,
+                                                  double zout);
+
+// -20 log10 |(seen - reference) / (seen + reference)|; infinite for an exact match.
+[[nodiscard]] double returnLossDb(double seen, double reference);
+
+struct PowerShare {
+    std::vector<double> resistorWatts; // in the order of the network's resistors
+    double loadWatts;
+};
+
+// The power each resistor dissipates when the source makes `availableWatts` available.
+[[nodiscard]] std::optional<PowerShare> dissipation(std::span<const Resistor> network, double zin,
+                                                    double zout, double availableWatts);
+
+} // namespace zelmarino::design
