@@ -1,7 +1,7 @@
 // How long a whole "Calcola" takes, through the in-memory window, and the formatting alone.
 #include "calc/calculator.h"
 #include "calc/memory_view.h"
-#include "calc/resistor_text.h"
+#include "design/resistor_text.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,9 +12,9 @@ namespace {
 
 using zelmarino::Calculator;
 using zelmarino::MemoryView;
-using zelmarino::NetworkType;
+using zelmarino::design::Network;
 
-void designs(benchmark::State& state, NetworkType network, float zin, float zout) {
+void designs(benchmark::State& state, Network network, float zin, float zout) {
     MemoryView view;
     Calculator calculator(view);
     calculator.state().NetworkType = network;
@@ -31,8 +31,7 @@ void formatsResistors(benchmark::State& state) {
     const std::array values{0.0123, 0.5, 7.25, 150.6, 12345.6, -8.54987};
     for (auto _ : state) {
         for (double value : values) {
-            double copy = value;
-            benchmark::DoNotOptimize(zelmarino::formatResistor(copy));
+            benchmark::DoNotOptimize(zelmarino::design::formatResistor(value));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
@@ -40,10 +39,10 @@ void formatsResistors(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK_CAPTURE(designs, pi_symmetric, NetworkType::Pi, 50.0F, 50.0F);
-BENCHMARK_CAPTURE(designs, pi_asymmetric, NetworkType::Pi, 75.0F, 50.0F);
-BENCHMARK_CAPTURE(designs, t, NetworkType::T, 75.0F, 50.0F);
-BENCHMARK_CAPTURE(designs, t_exchanged, NetworkType::T, 50.0F, 75.0F);
-BENCHMARK_CAPTURE(designs, l_less, NetworkType::LLess, 75.0F, 50.0F);
-BENCHMARK_CAPTURE(designs, l_greater, NetworkType::LGreater, 75.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, pi_symmetric, Network::Pi, 50.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, pi_asymmetric, Network::Pi, 75.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, t, Network::T, 75.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, t_exchanged, Network::T, 50.0F, 75.0F);
+BENCHMARK_CAPTURE(designs, l_out, Network::LOut, 75.0F, 50.0F);
+BENCHMARK_CAPTURE(designs, l_in, Network::LIn, 75.0F, 50.0F);
 BENCHMARK(formatsResistors);

@@ -1,14 +1,19 @@
 #include "calc/calculator.h"
 
-#include "calc/checked.h"
 #include "calc/conversions.h"
 #include "calc/network_layout.h"
-#include "calc/networks.h"
+#include "design/attenuator.h"
+#include "design/checked.h"
+#include "design/networks.h"
 
 #include <cmath>
 #include <utility>
 
 namespace zelmarino {
+
+using design::FloatFailure;
+using design::Network;
+using design::store;
 
 namespace {
 
@@ -41,9 +46,9 @@ void Calculator::Command1_Click() {
         m_view.setFocus(TextBox::Text3);
     }
     try {
-        store(m_state.K, pow(10.0, Checked(static_cast<double>(m_state.A)) / 20.0));
+        store(m_state.K, design::voltageRatio(m_state.A));
         dispatchNetwork();
-    } catch (const FloatError& error) {
+    } catch (const design::FloatError& error) {
         m_view.setCaption(Label::Label9, std::string(failureMessage(error.failure)));
         m_view.beep();
     }
@@ -51,24 +56,24 @@ void Calculator::Command1_Click() {
 
 // Every test is made in turn, none is an "else" of another; at most one routine runs.
 void Calculator::dispatchNetwork() {
-    if (m_state.Zin == m_state.Zout && m_state.NetworkType == NetworkType::Pi) {
+    if (m_state.Zin == m_state.Zout && m_state.NetworkType == Network::Pi) {
         CalcPiSymmetric();
     }
-    if (m_state.Zin != m_state.Zout && m_state.NetworkType == NetworkType::Pi) {
+    if (m_state.Zin != m_state.Zout && m_state.NetworkType == Network::Pi) {
         CalcPiAsymmetric();
     }
-    if (m_state.NetworkType == NetworkType::T) {
+    if (m_state.NetworkType == Network::T) {
         if (!(m_state.Zin < m_state.Zout)) {
             CalcT();
         }
-        if (m_state.NetworkType == NetworkType::T && m_state.Zin < m_state.Zout) {
+        if (m_state.NetworkType == Network::T && m_state.Zin < m_state.Zout) {
             CalcTExchanged();
         }
     }
-    if (m_state.NetworkType == NetworkType::LLess) {
+    if (m_state.NetworkType == Network::LOut) {
         CalcLLess();
     }
-    if (m_state.NetworkType == NetworkType::LGreater) {
+    if (m_state.NetworkType == Network::LIn) {
         CalcLGreater();
     }
 }
@@ -89,8 +94,14 @@ void Calculator::CalcTExchanged() {
     std::swap(m_state.Zin, m_state.Zout);
 }
 
+// Each routine stores the steps of its formula in their order, so a failing step stops the
+// command with the fields before it stored and its own field holding what it gave.
+
 void Calculator::CalcPiSymmetric() {
-    computePiSymmetric(m_state);
+    const design::SymmetricPiArms pi = design::symmetricPi(m_state.Zin, m_state.K);
+    store(m_state.R1, pi.shunt);
+    store(m_state.R2, pi.series);
+    m_state.R3 = 0.0; // both shunt arms are R1
     FormatResistors();
     m_view.setCaption(Label::piti, m_state.S1);
     m_view.setCaption(Label::pielle, m_state.S1);
@@ -98,30 +109,47 @@ void Calculator::CalcPiSymmetric() {
 }
 
 void Calculator::CalcPiAsymmetric() {
-    computePiAsymmetric(m_state);
+    const design::PiArms pi = design::pi(m_state.Zin, m_state.Zout, m_state.K);
+    store(m_state.Ratio, pi.ratio);
+    store(m_state.R1, pi.shuntAtInput);
+    store(m_state.R2, pi.series);
+    store(m_state.R3, pi.shuntAtOutput);
     FormatResistors();
     m_view.setCaption(Label::piti, m_state.S1);
     m_view.setCaption(Label::pielle, m_state.S3);
     m_view.setCaption(Label::tielle, m_state.S2);
 }
 
+// Entered with Zin >= Zout.
 void Calculator::CalcT() {
-    computeT(m_state);
+    const design::TArms t = design::t(m_state.Zin, m_state.Zout, m_state.K);
+    design::checkedValue(t.geometricMean);
+    store(m_state.R1, t.seriesAtInput);
+    store(m_state.R2, t.seriesAtOutput);
+    store(m_state.R3, t.shunt);
     FormatResistors();
     m_view.setCaption(Label::tielle, m_state.S1);
     m_view.setCaption(Label::piti, m_state.S3);
     m_view.setCaption(Label::ti, m_state.S2);
 }
 
+// R1 is the series arm, R2 the shunt arm; the L has no third.
+void Calculator::storeL(const design::LArms& l) {
+    store(m_state.Ratio, l.ratio);
+    m_state.R3 = 0.0;
+    store(m_state.R1, l.series);
+    store(m_state.R2, l.shuntAtOutput);
+}
+
 void Calculator::CalcLLess() {
-    computeLLess(m_state);
+    storeL(design::lMatchedAtOutput(m_state.Zin, m_state.Zout, m_state.K));
     FormatResistors();
     m_view.setCaption(Label::piti, m_state.S2);
     m_view.setCaption(Label::tielle, m_state.S1);
 }
 
 void Calculator::CalcLGreater() {
-    computeLGreater(m_state);
+    storeL(design::lMatchedAtInput(m_state.Zin, m_state.Zout, m_state.K));
     FormatResistors();
     m_view.setCaption(Label::piti, m_state.S2);
     m_view.setCaption(Label::tielle, m_state.S1);
@@ -162,7 +190,7 @@ void Calculator::textChanged(TextBox box) {
     }
 }
 
-void Calculator::optionClick(NetworkType network) {
+void Calculator::optionClick(Network network) {
     const NetworkLayout layout = networkLayout(network);
     const std::string pictureFile(layout.pictureFile);
     if (!m_view.loadPicture(pictureFile)) {
@@ -175,7 +203,7 @@ void Calculator::optionClick(NetworkType network) {
     for (const LabelPlace& place : layout.places) {
         m_view.setLabelLeft(place.label, place.left);
     }
-    if (network == NetworkType::Pi) {
+    if (network == Network::Pi) {
         m_view.setCaption(Label::ti, "");
     }
     m_view.setText(TextBox::Text1, "");
@@ -185,7 +213,7 @@ void Calculator::optionClick(NetworkType network) {
          {Label::LabelZin, Label::LabelZout, Label::piti, Label::tielle, Label::pielle}) {
         m_view.setCaption(label, "");
     }
-    if (network != NetworkType::Pi) {
+    if (network != Network::Pi) {
         m_view.setCaption(Label::ti, "");
     }
     m_view.setFocus(TextBox::Text1);

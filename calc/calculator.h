@@ -1,9 +1,12 @@
 // The main window's behaviour without the window: the compute command, the entry handlers,
-// the network choice and "Cancella", working on one DesignState through a FormView.
+// the network choice and "Cancella", working on one DesignState through a FormView. The
+// numbers come from the design library; this class decides what the record and the labels
+// show of them.
 #pragma once
 
 #include "calc/design_state.h"
 #include "calc/form_view.h"
+#include "design/networks.h"
 
 #include <string_view>
 
@@ -15,7 +18,7 @@ public:
         : m_view(view) {}
 
     [[nodiscard]] const DesignState& state() const { return m_state; }
-    // Lets tests and the command-line program drive a design directly.
+    // Lets tests, the fuzzer and the benchmark set up a design directly.
     [[nodiscard]] DesignState& state() { return m_state; }
 
     // "Calcola".
@@ -25,16 +28,16 @@ public:
     void Text3_Change();
     // Dispatches a change of any box to its handler (Text1 has none).
     void textChanged(TextBox box);
-    // The option buttons: Option1_Click is optionClick(NetworkType::Pi), and so on.
-    void optionClick(NetworkType network);
-    void Option1_Click() { optionClick(NetworkType::Pi); }
-    void Option2_Click() { optionClick(NetworkType::T); }
-    void Option3_Click() { optionClick(NetworkType::LLess); }
-    void Option4_Click() { optionClick(NetworkType::LGreater); }
+    // The option buttons: Option1_Click is optionClick(design::Network::Pi), and so on.
+    void optionClick(design::Network network);
+    void Option1_Click() { optionClick(design::Network::Pi); }
+    void Option2_Click() { optionClick(design::Network::T); }
+    void Option3_Click() { optionClick(design::Network::LOut); }
+    void Option4_Click() { optionClick(design::Network::LIn); }
     // "Cancella".
     void delete_Click();
 
-    // The network routines and the formatting; they throw FloatError, which only
+    // The network routines and the formatting; they throw design::FloatError, which only
     // Command1_Click catches.
     void CalcPiSymmetric();
     void CalcPiAsymmetric();
@@ -46,6 +49,7 @@ public:
 private:
     void dispatchNetwork();
     void CalcTExchanged();
+    void storeL(const design::LArms& l);
 
     FormView& m_view;
     DesignState m_state;

@@ -179,41 +179,4 @@ std::string SingleText(float value) {
     return text;
 }
 
-std::string NumberText(double value) {
-    std::string text = value < 0.0 ? "-" : " ";
-    const double magnitude = std::abs(value);
-    if (!std::isfinite(magnitude)) {
-        return text + (std::isnan(magnitude) ? "nan" : "inf");
-    }
-    if (magnitude == 0.0) {
-        return text + "0";
-    }
-    // Fifteen significant digits, correctly rounded: d.dddddddddddddde±x.
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                            std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), end);
-    const auto exponentAt = scientific.find('e');
-    std::string digits{scientific.substr(0, 1)};
-    digits += scientific.substr(2, exponentAt - 2);
-    int exponent = 0;
-    const std::size_t exponentDigits = exponentAt + (scientific[exponentAt + 1] == '+' ? 2 : 1);
-    std::from_chars(scientific.data() + exponentDigits, scientific.data() + scientific.size(),
-                    exponent);
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
-    const auto digitCount = static_cast<int>(digits.size());
-    if (exponent < 0) {
-        // Below 1: no "0" before the point.
-        return text + "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    }
-    if (exponent + 1 >= digitCount) {
-        const int zeros = exponent + 1 - digitCount;
-        return text + digits + std::string(static_cast<std::size_t>(zeros), '0');
-    }
-    const auto point = static_cast<std::size_t>(exponent) + 1;
-    return text + digits.substr(0, point) + "." + digits.substr(point);
-}
-
 } // namespace zelmarino

@@ -1,4 +1,4 @@
-// Text to number and number to text, as the window shows and reads them.
+// Text to number and impedance to text, as the window reads and shows its entries.
 // None of them depends on the locale: "." is always the decimal point.
 #pragma once
 
@@ -20,9 +20,5 @@ namespace zelmarino {
 // "0.5" rather than ".5", and "1E+07" / "1.234568E+07" / "1E-05" where plain notation
 // would need more digits.
 [[nodiscard]] std::string SingleText(float value);
-
-// A resistor value as the formatting ranges slice it: a blank or "-", then the magnitude to
-// 15 significant digits in plain notation, without a leading "0" below 1 (" .5", "-10").
-[[nodiscard]] std::string NumberText(double value);
 
 } // namespace zelmarino

@@ -1,9 +1,10 @@
-// The window as the calculation sees it: named texts, captions, focus, beep and the few
+// The window as Calculator sees it: named texts, captions, focus, beep and the few
 // operations of choosing a network. The Qt window implements it; tests use MemoryView.
 #pragma once
 
 #include "calc/design_state.h"
 
+#include <optional>
 #include <string>
 
 namespace zelmarino {
@@ -30,8 +31,8 @@ public:
     // Loads a schematic picture, named by its bare file name, from the program's directory.
     [[nodiscard]] virtual bool loadPicture(const std::string& fileName) = 0;
     virtual void reportMissingPicture(const std::string& fileName) = 0;
-    // Shows which option button is chosen (none for NetworkType::None).
-    virtual void showNetworkChoice(NetworkType network) = 0;
+    // Shows which option button is chosen, or none.
+    virtual void showNetworkChoice(std::optional<design::Network> network) = 0;
     virtual void setLabelLeft(Label label, int twips) = 0;
 
 protected:

@@ -1,12 +1,13 @@
 // A FormView held in memory: texts, captions, focus and label positions as plain values.
 // Like the real window it runs the change handler when a text really changes, so the
-// calculation can be driven without a window (tests, fuzzing, the command line).
+// window's behaviour can be driven without a window (tests, fuzzing, benchmarks).
 #pragma once
 
 #include "calc/form_view.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,7 +24,9 @@ public:
     void beep() override { ++beeps; }
     [[nodiscard]] bool loadPicture(const std::string& fileName) override;
     void reportMissingPicture(const std::string& fileName) override;
-    void showNetworkChoice(NetworkType network) override { shownChoice = network; }
+    void showNetworkChoice(std::optional<design::Network> network) override {
+        shownChoice = network;
+    }
     void setLabelLeft(Label label, int twips) override;
 
     // Typing: sets the text as a user would, running the handler on a real change.
@@ -36,7 +39,7 @@ public:
     std::set<std::string> missingPictures; // pictures that fail to load
     std::string picture;                   // the last picture loaded
     std::vector<std::string> reportedPictures;
-    NetworkType shownChoice = NetworkType::None;
+    std::optional<design::Network> shownChoice;
     int captionWrites = 0;
 
 private:

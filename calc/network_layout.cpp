@@ -10,25 +10,23 @@ constexpr std::array piPlaces{LabelPlace{Label::piti, 2880}, LabelPlace{Label::t
                               LabelPlace{Label::pielle, 3480}};
 constexpr std::array tPlaces{LabelPlace{Label::piti, 2880}, LabelPlace{Label::tielle, 2640},
                              LabelPlace{Label::ti, 3840}};
-constexpr std::array lLessPlaces{LabelPlace{Label::piti, 3244}, LabelPlace{Label::tielle, 2760}};
-constexpr std::array lGreaterPlaces{LabelPlace{Label::piti, 3480}, LabelPlace{Label::tielle, 3000}};
+constexpr std::array lOutPlaces{LabelPlace{Label::piti, 3244}, LabelPlace{Label::tielle, 2760}};
+constexpr std::array lInPlaces{LabelPlace{Label::piti, 3480}, LabelPlace{Label::tielle, 3000}};
 
 } // namespace
 
-NetworkLayout networkLayout(NetworkType network) {
+NetworkLayout networkLayout(design::Network network) {
     switch (network) {
-    case NetworkType::Pi:
+    case design::Network::Pi:
         return {"pigreco.gif", piPlaces};
-    case NetworkType::T:
+    case design::Network::T:
         return {"ti.gif", tPlaces};
-    case NetworkType::LLess:
-        return {"elle2.gif", lLessPlaces};
-    case NetworkType::LGreater:
-        return {"elle1.gif", lGreaterPlaces};
-    case NetworkType::None:
+    case design::Network::LOut:
+        return {"elle2.gif", lOutPlaces};
+    case design::Network::LIn:
         break;
     }
-    return {};
+    return {"elle1.gif", lInPlaces};
 }
 
 } // namespace zelmarino

@@ -19,7 +19,6 @@ struct NetworkLayout {
     std::span<const LabelPlace> places; // in the order they are moved
 };
 
-// The layout of a chosen network; NetworkType::None has no picture and moves nothing.
-[[nodiscard]] NetworkLayout networkLayout(NetworkType network);
+[[nodiscard]] NetworkLayout networkLayout(design::Network network);
 
 } // namespace zelmarino

@@ -1,13 +1,8 @@
 #include "cli/attenuator.h"
 
-#include "calc/checked.h"
-#include "calc/design_state.h"
-#include "calc/networks.h"
-#include "calc/resistor_text.h"
+#include "design/resistor_text.h"
 
-#include <algorithm>
-#include <cmath>
-#include <utility>
+#include <array>
 
 namespace zelmarino::cli {
 
@@ -16,9 +11,8 @@ namespace {
 // The window draws "W" in a symbol font, where it is the ohm sign; a terminal shows the
 // sign itself. The leading blank only reserves the place of a minus sign.
 std::string windowText(double ohms) {
-    std::string text = formatResistor(ohms); // takes a copy: it rescales kilo-ohms
     std::string shown;
-    for (const char c : text) {
+    for (const char c : design::formatResistor(ohms).text) {
         if (c == 'W') {
             shown += "Ω";
         } else {
@@ -31,19 +25,26 @@ std::string windowText(double ohms) {
     return shown;
 }
 
-double minimumLoss(Network network, float zin, float zout) {
-    const double larger = std::max(zin, zout);
-    const double smaller = std::min(zin, zout);
-    const double q = larger / smaller;
-    if (network == Network::LOut || network == Network::LIn) {
-        return 10.0 * std::log10(q);
+std::string_view roleText(Network network, design::ArmRole role) {
+    switch (role) {
+    case design::ArmRole::ShuntAtInput:
+        return "shunt across the input port";
+    case design::ArmRole::Series:
+        return network == Network::Pi ? "series" : "series at the input port";
+    case design::ArmRole::ShuntAtOutput:
+        return "shunt across the output port";
+    case design::ArmRole::SeriesAtInput:
+        return "series on the input side";
+    case design::ArmRole::SeriesAtOutput:
+        return "series on the output side";
+    case design::ArmRole::ShuntAtMiddle:
+        break;
     }
-    return 20.0 * std::log10(std::sqrt(q) + std::sqrt(q - 1.0));
+    return "shunt from the middle";
 }
 
-Arm arm(std::string_view name, std::string_view role, Node from, Node to, double ohms) {
-    return {name, role, {from, to, ohms}, windowText(ohms)};
-}
+// The arms are named as the window's design record numbers them.
+constexpr std::array<std::string_view, 3> armNames = {"R1", "R2", "R3"};
 
 } // namespace
 
@@ -75,55 +76,21 @@ std::string_view networkTitle(Network network) {
     return "L attenuator matched at the input port";
 }
 
-Design designAttenuator(Network network, float zin, float zout, float lossDb) {
-    Design design{network, zin, zout, lossDb, false, minimumLoss(network, zin, zout), {}};
-    if (network == Network::T && zin < zout) {
-        std::swap(design.zin, design.zout);
-        design.portsExchanged = true;
+Design makeDesign(Network network, float zin, float zout, float lossDb) {
+    const design::Attenuator designed = design::designAttenuator(network, zin, zout, lossDb);
+    Design shown{network,
+                 designed.zin,
+                 designed.zout,
+                 lossDb,
+                 designed.portsExchanged,
+                 design::minimumLoss(network, zin, zout),
+                 {}};
+    for (std::size_t i = 0; i < designed.arms.size(); ++i) {
+        const design::Arm& arm = designed.arms[i];
+        shown.arms.push_back({armNames.at(i), roleText(network, arm.role), arm.resistor,
+                              windowText(arm.resistor.ohms)});
     }
-    DesignState state;
-    state.Zin = design.zin;
-    state.Zout = design.zout;
-    state.A = lossDb;
-    // K exactly as the window's compute command forms it.
-    store(state.K, pow(10.0, Checked(static_cast<double>(lossDb)) / 20.0));
-
-    switch (network) {
-    case Network::Pi:
-        state.NetworkType = NetworkType::Pi;
-        if (state.Zin == state.Zout) {
-            computePiSymmetric(state);
-            state.R3 = state.R1; // both shunt arms are R1 in the symmetric routine
-        } else {
-            computePiAsymmetric(state);
-        }
-        design.arms = {
-            arm("R1", "shunt across the input port", Node::In, Node::Ground, state.R1),
-            arm("R2", "series", Node::In, Node::Out, state.R2),
-            arm("R3", "shunt across the output port", Node::Out, Node::Ground, state.R3)};
-        break;
-    case Network::T:
-        state.NetworkType = NetworkType::T;
-        computeT(state);
-        design.arms = {arm("R1", "series on the input side", Node::In, Node::Middle, state.R1),
-                       arm("R2", "series on the output side", Node::Middle, Node::Out, state.R2),
-                       arm("R3", "shunt from the middle", Node::Middle, Node::Ground, state.R3)};
-        break;
-    case Network::LOut:
-    case Network::LIn:
-        if (network == Network::LOut) {
-            state.NetworkType = NetworkType::LLess;
-            computeLLess(state);
-        } else {
-            state.NetworkType = NetworkType::LGreater;
-            computeLGreater(state);
-        }
-        design.arms = {
-            arm("R1", "series at the input port", Node::In, Node::Out, state.R1),
-            arm("R2", "shunt across the output port", Node::Out, Node::Ground, state.R2)};
-        break;
-    }
-    return design;
+    return shown;
 }
 
 std::vector<std::size_t> negativeArms(const Design& design) {

@@ -1,8 +1,8 @@
-// One attenuator designed by the window's own network routines, described arm by arm with
-// the texts the window shows for it.
+// One design as the command line reports it: each arm with its name, its role in words and
+// the text the window shows for it. The design itself comes from the design library.
 #pragma once
 
-#include "cli/circuit.h"
+#include "design/attenuator.h"
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,9 @@
 
 namespace zelmarino::cli {
 
-enum class Network { Pi, T, LOut, LIn }; // LOut: matched at the output port; LIn: at the input
+using Network = design::Network;
+using design::Node;
+using design::Resistor;
 
 [[nodiscard]] std::string_view networkName(Network network);  // "pi", "t", "l-out", "l-in"
 [[nodiscard]] std::string_view networkTitle(Network network); // "Pi attenuator", ...
@@ -34,10 +36,9 @@ struct Design {
     std::vector<Arm> arms;
 };
 
-// Designs with the window's routine for the network. `lossDb` is taken in single precision,
-// as the window holds it, so that both give the very same resistors. Throws FloatError from
-// calc/checked.h when the arithmetic fails (a loss so small that K rounds to 1).
-[[nodiscard]] Design designAttenuator(Network network, float zin, float zout, float lossDb);
+// The window's design for these entries. Throws design::FloatError when the arithmetic fails
+// (a loss so small that K rounds to 1).
+[[nodiscard]] Design makeDesign(Network network, float zin, float zout, float lossDb);
 
 // The indices of the arms that came out negative: the design cannot be built.
 [[nodiscard]] std::vector<std::size_t> negativeArms(const Design& design);

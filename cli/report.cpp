@@ -5,13 +5,13 @@
 namespace zelmarino::cli {
 
 DesignReport makeReport(const Options& options, float lossDb) {
-    DesignReport report{designAttenuator(options.network, options.zin, options.zout, lossDb)};
+    DesignReport report{makeDesign(options.network, options.zin, options.zout, lossDb)};
     const Design& design = report.design;
     report.negative = negativeArms(design);
     std::vector<Resistor> built = resistorsOf(design);
     const double zin = design.zin;
     const double zout = design.zout;
-    report.exact = checkPorts(built, zin, zout);
+    report.exact = design::checkPorts(built, zin, zout);
     if (!report.realisable()) {
         // No standard value, tolerance or rating means anything for a negative resistor.
         return report;
@@ -19,17 +19,17 @@ DesignReport makeReport(const Options& options, float lossDb) {
     if (options.series) {
         std::vector<double> standard;
         for (Resistor& r : built) {
-            r.ohms = nearestStandard(r.ohms, *options.series);
+            r.ohms = design::nearestStandard(r.ohms, *options.series);
             standard.push_back(r.ohms);
         }
         report.standardOhms = std::move(standard);
-        report.standard = checkPorts(built, zin, zout);
+        report.standard = design::checkPorts(built, zin, zout);
     }
     if (options.tolerance) {
-        report.worst = worstCase(built, zin, zout, *options.tolerance);
+        report.worst = design::worstCase(built, zin, zout, *options.tolerance);
     }
     if (options.availableWatts) {
-        report.power = dissipation(built, zin, zout, *options.availableWatts);
+        report.power = design::dissipation(built, zin, zout, *options.availableWatts);
     }
     return report;
 }

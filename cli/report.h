@@ -1,17 +1,23 @@
 // Everything printed about one design: the exact network and its check, and, as asked for,
 // its standard-value version with that one's check, the tolerance worst case and the power
-// each resistor dissipates. The output formats only lay this out.
+// each resistor dissipates, all found by the design library. The output formats only lay
+// this out.
 #pragma once
 
 #include "cli/attenuator.h"
 #include "cli/options.h"
-#include "cli/verification.h"
-#include "cli/worst_case.h"
+#include "design/two_port.h"
+#include "design/worst_case.h"
 
 #include <optional>
 #include <vector>
 
 namespace zelmarino::cli {
+
+using design::PortCheck;
+using design::PowerShare;
+using design::Range;
+using design::WorstCase;
 
 struct DesignReport {
     Design design;
@@ -26,7 +32,7 @@ struct DesignReport {
     [[nodiscard]] bool realisable() const { return negative.empty(); }
 };
 
-// Throws FloatError (calc/checked.h) where the window's arithmetic fails.
+// Throws design::FloatError where the window's arithmetic fails.
 [[nodiscard]] DesignReport makeReport(const Options& options, float lossDb);
 
 } // namespace zelmarino::cli

@@ -1,6 +1,5 @@
 #include "cli/run.h"
 
-#include "calc/checked.h"
 #include "cli/csv_output.h"
 #include "cli/json_output.h"
 #include "cli/number_text.h"
@@ -9,6 +8,7 @@
 #include "cli/report.h"
 #include "cli/spice_output.h"
 #include "cli/text_output.h"
+#include "design/checked.h"
 #include "version.h"
 
 #include <algorithm>
@@ -20,13 +20,13 @@ namespace {
 
 constexpr std::string_view programName = "zelmarino-calc";
 
-std::string_view failureName(FloatFailure failure) {
+std::string_view failureName(design::FloatFailure failure) {
     switch (failure) {
-    case FloatFailure::DivisionByZero:
+    case design::FloatFailure::DivisionByZero:
         return "division by zero";
-    case FloatFailure::Overflow:
+    case design::FloatFailure::Overflow:
         return "overflow";
-    case FloatFailure::InvalidOperation:
+    case design::FloatFailure::InvalidOperation:
         break;
     }
     return "invalid operation";
@@ -63,7 +63,7 @@ RunResult design(const Options& options) {
     for (const float loss : options.lossesDb) {
         try {
             reports.push_back(makeReport(options, loss));
-        } catch (const FloatError& error) {
+        } catch (const design::FloatError& error) {
             return refused("--db '" + entryText(loss) + "': the calculation fails (" +
                            std::string(failureName(error.failure)) + ")");
         }

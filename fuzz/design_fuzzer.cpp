@@ -39,7 +39,6 @@
 namespace {
 
 using zelmarino::Label;
-using zelmarino::NetworkType;
 using zelmarino::TextBox;
 using zelmarino::fuzz::check;
 using zelmarino::fuzz::onlyFrom;
@@ -94,7 +93,7 @@ public:
 private:
     void choose(std::string_view argument) {
         const auto pick = argument.empty() ? 0U : static_cast<unsigned char>(argument.front());
-        const auto network = static_cast<NetworkType>(1 + pick % 4);
+        const auto network = static_cast<zelmarino::design::Network>(1 + pick % 4);
         const int beeps = m_view.beeps;
         m_calculator.optionClick(network);
         check(m_calculator.state().NetworkType == network, "the option button sets the network");
@@ -151,7 +150,7 @@ private:
 
     void calculate() {
         const auto& state = m_calculator.state();
-        const NetworkType network = state.NetworkType;
+        const auto network = state.NetworkType;
         const std::string attenuation = m_view.text(TextBox::Text3);
         const float a = committed(attenuation);
         // Emptying Text3 runs its handler, and a rejection there empties Text2 in turn,

@@ -13,16 +13,16 @@
 // - formatResistor either throws FloatError (only for infinities) or gives a string of at
 //   most 347 characters from "0123456789.- WK" whose sign agrees with the value, whose unit
 //   is that of the value's range ("W" directly after the digits below 0.1, " W" up to 10000,
-//   " KW" from 10000 on, the value then replaced by its value in kilo-ohms) and whose number
+//   " KW" from 10000 on, the value shown then in kilo-ohms) and whose number
 //   is the value truncated or rounded as its range says; a NaN matches no range and gives
 //   the empty string;
 // - FormatResistors: one message and one beep when any of R1 to R3 is negative, none
 //   otherwise; on a failure the strings before the failing value are new, the rest untouched.
 #include "calc/calculator.h"
-#include "calc/checked.h"
 #include "calc/conversions.h"
 #include "calc/memory_view.h"
-#include "calc/resistor_text.h"
+#include "design/checked.h"
+#include "design/resistor_text.h"
 #include "fuzz/fuzz_check.h"
 
 #include <array>
@@ -71,7 +71,7 @@ void checkSingleText(float value) {
 }
 
 void checkNumberText(double value) {
-    const std::string text = zelmarino::NumberText(value);
+    const std::string text = zelmarino::design::NumberText(value);
     const std::string shown = describe(value);
     check(!text.empty() && (text.front() == ' ' || text.front() == '-'),
           "NumberText begins with a blank or a minus", shown);
@@ -123,11 +123,13 @@ void checkResistorNumber(double magnitude, double shown, std::string_view unit,
 
 void checkFormatResistor(double value) {
     const std::string what = describe(value);
-    double stored = value;
     std::string text;
+    double stored = 0.0;
     try {
-        text = zelmarino::formatResistor(stored);
-    } catch (const zelmarino::FloatError&) {
+        const zelmarino::design::ResistorText shown = zelmarino::design::formatResistor(value);
+        text = shown.text;
+        stored = shown.shownValue;
+    } catch (const zelmarino::design::FloatError&) {
         check(std::isinf(value), "formatting fails only for an infinite value", what);
         return;
     }
@@ -175,7 +177,7 @@ void checkFormatResistors(const std::array<double, 3>& values) {
     std::size_t failedAt = values.size();
     try {
         calculator.FormatResistors();
-    } catch (const zelmarino::FloatError&) {
+    } catch (const zelmarino::design::FloatError&) {
         failedAt = 0;
         while (failedAt < values.size() && !std::isinf(values.at(failedAt))) {
             ++failedAt;

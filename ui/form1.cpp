@@ -197,13 +197,13 @@ void Form1::wireEvents() {
         connect(textBox(box), &QLineEdit::textChanged, this,
                 [this, box](const QString& text) { textChanged(box, text); });
     }
-    connect(optionButton(NetworkType::Pi), &QRadioButton::clicked, this,
+    connect(optionButton(design::Network::Pi), &QRadioButton::clicked, this,
             [this] { m_calculator.Option1_Click(); });
-    connect(optionButton(NetworkType::T), &QRadioButton::clicked, this,
+    connect(optionButton(design::Network::T), &QRadioButton::clicked, this,
             [this] { m_calculator.Option2_Click(); });
-    connect(optionButton(NetworkType::LLess), &QRadioButton::clicked, this,
+    connect(optionButton(design::Network::LOut), &QRadioButton::clicked, this,
             [this] { m_calculator.Option3_Click(); });
-    connect(optionButton(NetworkType::LGreater), &QRadioButton::clicked, this,
+    connect(optionButton(design::Network::LIn), &QRadioButton::clicked, this,
             [this] { m_calculator.Option4_Click(); });
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             [this] { m_calculator.Command1_Click(); });
@@ -230,7 +230,7 @@ CaptionLabel* Form1::label(Label label) const {
     return m_labels.at(index(label));
 }
 
-QRadioButton* Form1::optionButton(NetworkType network) const {
+QRadioButton* Form1::optionButton(design::Network network) const {
     const auto number = static_cast<std::size_t>(network);
     return number >= 1 && number <= m_options.size() ? m_options.at(number - 1) : nullptr;
 }
@@ -283,12 +283,12 @@ void Form1::reportMissingPicture(const std::string& fileName) {
     box.exec();
 }
 
-void Form1::showNetworkChoice(NetworkType network) {
+void Form1::showNetworkChoice(std::optional<design::Network> network) {
     // An exclusive group cannot show no choice, so the buttons are set one by one.
     for (QRadioButton* option : m_options) {
         option->setAutoExclusive(false);
     }
-    const auto chosen = static_cast<std::size_t>(network); // Option1 is network 1
+    const auto chosen = network ? static_cast<std::size_t>(*network) : 0; // Option1 is network 1
     for (std::size_t i = 0; i < m_options.size(); ++i) {
         m_options.at(i)->setChecked(i + 1 == chosen);
     }

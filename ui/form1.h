@@ -37,7 +37,7 @@ public:
     void beep() override;
     [[nodiscard]] bool loadPicture(const std::string& fileName) override;
     void reportMissingPicture(const std::string& fileName) override;
-    void showNetworkChoice(NetworkType network) override;
+    void showNetworkChoice(std::optional<design::Network> network) override;
     void setLabelLeft(Label label, int twips) override;
 
     [[nodiscard]] const Calculator& calculator() const { return m_calculator; }
@@ -54,7 +54,7 @@ public:
 
     [[nodiscard]] QLineEdit* textBox(TextBox box) const;
     [[nodiscard]] CaptionLabel* label(Label label) const;
-    [[nodiscard]] QRadioButton* optionButton(NetworkType network) const;
+    [[nodiscard]] QRadioButton* optionButton(design::Network network) const;
 
 public slots:
     void About_Click();

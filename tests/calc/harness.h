@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace zelmarino::testing {
@@ -26,7 +27,7 @@ struct Harness {
     Harness& operator=(const Harness&) = delete;
 
     // A design as the user makes it: choose the network, type the three boxes, "Calcola".
-    void design(NetworkType network, const std::string& zin, const std::string& zout,
+    void design(design::Network network, const std::string& zin, const std::string& zout,
                 const std::string& db) {
         calculator.optionClick(network);
         view.type(TextBox::Text1, zin);
@@ -36,7 +37,8 @@ struct Harness {
     }
 
     // A design driven directly, with the impedances already committed.
-    void compute(NetworkType network, float zin, float zout, const std::string& db) {
+    void compute(std::optional<design::Network> network, float zin, float zout,
+                 const std::string& db) {
         calculator.state().NetworkType = network;
         calculator.state().Zin = zin;
         calculator.state().Zout = zout;

@@ -24,7 +24,7 @@ TEST(Command1, without_a_network_clears_the_message_and_only_computes_K) {
     Harness harness;
     harness.view.setCaption(Label::Label9, "earlier message");
     writeOldCaptions(harness);
-    harness.compute(NetworkType::None, 50, 50, "20");
+    harness.compute(std::nullopt, 50, 50, "20");
     EXPECT_EQ(harness.caption(Label::Label9), "");
     EXPECT_EQ(harness.state().K, 10.0);
     for (const Label label : valueLabels) {
@@ -34,13 +34,13 @@ TEST(Command1, without_a_network_clears_the_message_and_only_computes_K) {
 
 TEST(Command1, derives_K_from_the_attenuation) {
     Harness harness;
-    harness.compute(NetworkType::None, 0, 0, "6");
+    harness.compute(std::nullopt, 0, 0, "6");
     EXPECT_EQ(harness.state().K, 1.9952623149688795);
-    harness.compute(NetworkType::None, 0, 0, "12,5");
+    harness.compute(std::nullopt, 0, 0, "12,5");
     EXPECT_EQ(harness.state().A, 12.0F);
-    harness.compute(NetworkType::None, 0, 0, "1 0");
+    harness.compute(std::nullopt, 0, 0, "1 0");
     EXPECT_EQ(harness.state().A, 10.0F);
-    harness.compute(NetworkType::None, 0, 0, "");
+    harness.compute(std::nullopt, 0, 0, "");
     EXPECT_EQ(harness.state().K, 1.0);
     EXPECT_EQ(harness.view.focus, TextBox::Text3);
 }
@@ -54,7 +54,7 @@ class RejectedAttenuationTest : public ::testing::TestWithParam<RejectedCase> {}
 
 TEST_P(RejectedAttenuationTest, empties_and_focuses_Text3_and_goes_on) {
     Harness harness;
-    harness.design(NetworkType::Pi, "50", "50", "10");
+    harness.design(design::Network::Pi, "50", "50", "10");
     harness.view.focus = TextBox::Text1;
     harness.view.type(TextBox::Text3, GetParam().text);
     harness.calculator.Command1_Click();
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, RejectedAttenuationTest,
 
 TEST(Command1, negative_attenuation_goes_on_to_negative_values) {
     Harness harness;
-    harness.design(NetworkType::Pi, "50", "50", "-3");
+    harness.design(design::Network::Pi, "50", "50", "-3");
     EXPECT_EQ(harness.view.text(TextBox::Text3), "");
     EXPECT_EQ(harness.caption(Label::piti), "-292 W");
     EXPECT_EQ(harness.caption(Label::Label9), negativeValueMessage);
@@ -81,7 +81,7 @@ TEST(Command1, negative_attenuation_goes_on_to_negative_values) {
 
 struct FailureCase {
     std::string name;
-    NetworkType network;
+    design::Network network;
     float zin, zout;
     std::string db;
     std::string_view message;
@@ -104,28 +104,33 @@ TEST_P(FailureTest, stops_reports_and_leaves_the_labels) {
 INSTANTIATE_TEST_SUITE_P(
     Failures, FailureTest,
     ::testing::Values(
-        FailureCase{"pi_symmetric_no_loss", NetworkType::Pi, 50, 50, "0", divisionByZeroMessage},
-        FailureCase{"pi_asymmetric_zout_zero", NetworkType::Pi, 50, 0, "10", divisionByZeroMessage},
-        FailureCase{"pi_asymmetric_zin_zero", NetworkType::Pi, 0, 50, "10", divisionByZeroMessage},
-        FailureCase{"pi_opposite_signs", NetworkType::Pi, -50, 50, "10", invalidOperationMessage},
-        FailureCase{"pi_beyond_double_range", NetworkType::Pi, 50, 50, "4000", overflowMessage},
-        FailureCase{"t_no_loss", NetworkType::T, 75, 50, "", divisionByZeroMessage},
-        FailureCase{"t_opposite_signs", NetworkType::T, 50, -50, "10", invalidOperationMessage},
-        FailureCase{"t_square_root_fails_before_the_arms", NetworkType::T, 50, -50, "0",
+        FailureCase{"pi_symmetric_no_loss", design::Network::Pi, 50, 50, "0",
+                    divisionByZeroMessage},
+        FailureCase{"pi_asymmetric_zout_zero", design::Network::Pi, 50, 0, "10",
+                    divisionByZeroMessage},
+        FailureCase{"pi_asymmetric_zin_zero", design::Network::Pi, 0, 50, "10",
+                    divisionByZeroMessage},
+        FailureCase{"pi_opposite_signs", design::Network::Pi, -50, 50, "10",
                     invalidOperationMessage},
-        FailureCase{"l_less_nothing_entered", NetworkType::LLess, 0, 0, "10",
+        FailureCase{"pi_beyond_double_range", design::Network::Pi, 50, 50, "4000", overflowMessage},
+        FailureCase{"t_no_loss", design::Network::T, 75, 50, "", divisionByZeroMessage},
+        FailureCase{"t_opposite_signs", design::Network::T, 50, -50, "10", invalidOperationMessage},
+        FailureCase{"t_square_root_fails_before_the_arms", design::Network::T, 50, -50, "0",
                     invalidOperationMessage},
-        FailureCase{"l_greater_zout_zero", NetworkType::LGreater, 50, 0, "10",
+        FailureCase{"l_less_nothing_entered", design::Network::LOut, 0, 0, "10",
+                    invalidOperationMessage},
+        FailureCase{"l_greater_zout_zero", design::Network::LIn, 50, 0, "10",
                     divisionByZeroMessage},
-        FailureCase{"l_less_zin_zero", NetworkType::LLess, 0, 50, "10", invalidOperationMessage},
-        FailureCase{"l_less_equal_no_loss", NetworkType::LLess, 50, 50, "0", divisionByZeroMessage},
-        FailureCase{"l_greater_equal_no_loss", NetworkType::LGreater, 50, 50, "0",
+        FailureCase{"l_less_zin_zero", design::Network::LOut, 0, 50, "10", invalidOperationMessage},
+        FailureCase{"l_less_equal_no_loss", design::Network::LOut, 50, 50, "0",
                     divisionByZeroMessage},
-        FailureCase{"l_greater_loss_equals_ratio", NetworkType::LGreater, 100, 1, "20",
+        FailureCase{"l_greater_equal_no_loss", design::Network::LIn, 50, 50, "0",
                     divisionByZeroMessage},
-        FailureCase{"l_less_loss_times_ratio_is_one", NetworkType::LLess, 1, 100, "20",
+        FailureCase{"l_greater_loss_equals_ratio", design::Network::LIn, 100, 1, "20",
                     divisionByZeroMessage},
-        FailureCase{"attenuation_beyond_single_range", NetworkType::T, 75, 50, "1e39",
+        FailureCase{"l_less_loss_times_ratio_is_one", design::Network::LOut, 1, 100, "20",
+                    divisionByZeroMessage},
+        FailureCase{"attenuation_beyond_single_range", design::Network::T, 75, 50, "1e39",
                     overflowMessage}),
     testing::CaseName{});
 
@@ -133,7 +138,7 @@ TEST(Command1, a_failure_keeps_what_was_stored_before_it) {
     Harness harness;
     harness.calculator.state().R1 = 7.0;
     harness.calculator.state().R2 = 7.0;
-    harness.compute(NetworkType::Pi, 0, 50, "10"); // fails at the output shunt
+    harness.compute(design::Network::Pi, 0, 50, "10"); // fails at the output shunt
     EXPECT_EQ(harness.caption(Label::Label9), divisionByZeroMessage);
     EXPECT_EQ(harness.state().Ratio, 0.0);
     EXPECT_EQ(harness.state().R1, 0.0);
@@ -142,21 +147,21 @@ TEST(Command1, a_failure_keeps_what_was_stored_before_it) {
 
 TEST(Command1, the_failing_step_stores_its_result_before_it_is_tested) {
     Harness harness;
-    harness.compute(NetworkType::Pi, 50, 50, "0");
+    harness.compute(design::Network::Pi, 50, 50, "0");
     EXPECT_TRUE(std::isinf(harness.state().R1));
     EXPECT_EQ(harness.state().R2, 0.0);
 }
 
 TEST(Command1, unequal_L_without_loss_is_no_failure) {
     Harness harness;
-    harness.compute(NetworkType::LLess, 75, 50, "0");
+    harness.compute(design::Network::LOut, 75, 50, "0");
     EXPECT_EQ(harness.caption(Label::Label9), negativeValueMessage);
     EXPECT_EQ(harness.caption(Label::tielle), "-14 W");
 }
 
 TEST(Command1, pi_after_a_negative_asymmetric_design_starts_clean) {
     Harness harness;
-    harness.design(NetworkType::Pi, "50", "75", "3");
+    harness.design(design::Network::Pi, "50", "75", "3");
     EXPECT_EQ(harness.caption(Label::Label9), negativeValueMessage);
     harness.view.type(TextBox::Text1, "50");
     harness.view.type(TextBox::Text2, "50");
@@ -171,7 +176,7 @@ TEST(Command1, pi_after_a_negative_asymmetric_design_starts_clean) {
 // what the user typed: a second "Calcola", or one after editing Text3, designs the same T.
 TEST(TExchange, shows_the_larger_impedance_on_the_input_side) {
     Harness harness;
-    harness.design(NetworkType::T, "50", "75", "10");
+    harness.design(design::Network::T, "50", "75", "10");
     EXPECT_EQ(harness.caption(Label::LabelZin), "75");
     EXPECT_EQ(harness.caption(Label::LabelZout), "50");
     EXPECT_EQ(harness.caption(Label::tielle), " 49 W");
@@ -183,7 +188,7 @@ TEST(TExchange, shows_the_larger_impedance_on_the_input_side) {
 
 TEST(TExchange, does_not_last_beyond_the_design) {
     Harness harness;
-    harness.design(NetworkType::T, "50", "75", "10");
+    harness.design(design::Network::T, "50", "75", "10");
     const DesignState first = harness.state();
     harness.calculator.Command1_Click();
     EXPECT_EQ(harness.state().R1, first.R1);
@@ -201,7 +206,7 @@ TEST(TExchange, does_not_last_beyond_the_design) {
 TEST(TExchange, is_undone_when_the_design_fails) {
     Harness harness;
     writeOldCaptions(harness);
-    harness.compute(NetworkType::T, 50, 75, "0");
+    harness.compute(design::Network::T, 50, 75, "0");
     EXPECT_EQ(harness.caption(Label::LabelZin), "75");
     EXPECT_EQ(harness.caption(Label::LabelZout), "50");
     EXPECT_EQ(harness.caption(Label::tielle), "old");

@@ -95,26 +95,5 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"negative", -50, "-50"}, TextCase{"zero", 0, "0"}),
     testing::CaseName{});
 
-class NumberTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(NumberTextTest, writes_plain_decimals_to_fifteen_digits) {
-    EXPECT_EQ(NumberText(GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, NumberTextTest,
-    ::testing::Values(TextCase{"zero", 0, " 0"}, TextCase{"negative_zero", -0.0, " 0"},
-                      TextCase{"half", 0.5, " .5"}, TextCase{"fraction", 0.123456, " .123456"},
-                      TextCase{"one_and_a_half", 1.5, " 1.5"}, TextCase{"whole", 151, " 151"},
-                      TextCase{"negative", -10, "-10"}, TextCase{"negative_half", -0.5, "-.5"},
-                      TextCase{"rounds_up_to_ten", 9.999999999999998, " 10"},
-                      TextCase{"fifteen_digits", 1.0 / 3.0, " .333333333333333"},
-                      TextCase{"small_without_exponent", 5.7e-6, " .0000057"},
-                      TextCase{"large_without_exponent", 6557640000.0, " 6557640000"},
-                      TextCase{"beyond_fifteen_digits", 1.2345678901234567e20,
-                               " 123456789012346000000"},
-                      TextCase{"kilo_quotient", 12345.6 / 1000, " 12.3456"}),
-    testing::CaseName{});
-
 } // namespace
 } // namespace zelmarino

@@ -99,7 +99,7 @@ TEST(Entry, a_rejected_value_stays_in_the_record_when_nothing_re_enters) {
 
 struct ChoiceCase {
     std::string name;
-    NetworkType network;
+    design::Network network;
     std::string picture;
     int piti, tielle, pielle, ti;
 };
@@ -109,7 +109,7 @@ class OptionClickTest : public ::testing::TestWithParam<ChoiceCase> {};
 TEST_P(OptionClickTest, loads_the_picture_places_the_labels_and_starts_afresh) {
     const ChoiceCase& c = GetParam();
     Harness harness;
-    harness.design(NetworkType::T, "75", "50", "3"); // leaves values and a message
+    harness.design(design::Network::T, "75", "50", "3"); // leaves values and a message
     harness.view.setLabelLeft(Label::pielle, 1111);
     harness.view.setLabelLeft(Label::ti, 2222);
     harness.view.focus = TextBox::Text3;
@@ -135,22 +135,22 @@ TEST_P(OptionClickTest, loads_the_picture_places_the_labels_and_starts_afresh) {
 
 INSTANTIATE_TEST_SUITE_P(
     Networks, OptionClickTest,
-    ::testing::Values(ChoiceCase{"pi", NetworkType::Pi, "pigreco.gif", 2880, 3120, 3480, 2222},
-                      ChoiceCase{"t", NetworkType::T, "ti.gif", 2880, 2640, 1111, 3840},
-                      ChoiceCase{"l_less", NetworkType::LLess, "elle2.gif", 3244, 2760, 1111, 2222},
-                      ChoiceCase{"l_greater", NetworkType::LGreater, "elle1.gif", 3480, 3000, 1111,
-                                 2222}),
+    ::testing::Values(
+        ChoiceCase{"pi", design::Network::Pi, "pigreco.gif", 2880, 3120, 3480, 2222},
+        ChoiceCase{"t", design::Network::T, "ti.gif", 2880, 2640, 1111, 3840},
+        ChoiceCase{"l_less", design::Network::LOut, "elle2.gif", 3244, 2760, 1111, 2222},
+        ChoiceCase{"l_greater", design::Network::LIn, "elle1.gif", 3480, 3000, 1111, 2222}),
     testing::CaseName{});
 
 TEST(OptionClick, a_missing_picture_leaves_the_network_in_force_shown) {
     Harness harness;
-    harness.design(NetworkType::T, "75", "50", "10");
+    harness.design(design::Network::T, "75", "50", "10");
     harness.view.missingPictures.insert("pigreco.gif");
-    harness.view.shownChoice = NetworkType::Pi; // as the clicked button shows itself
+    harness.view.shownChoice = design::Network::Pi; // as the clicked button shows itself
     harness.calculator.Option1_Click();
     EXPECT_EQ(harness.view.reportedPictures, std::vector<std::string>{"pigreco.gif"});
-    EXPECT_EQ(harness.view.shownChoice, NetworkType::T);
-    EXPECT_EQ(harness.state().NetworkType, NetworkType::T);
+    EXPECT_EQ(harness.view.shownChoice, design::Network::T);
+    EXPECT_EQ(harness.state().NetworkType, design::Network::T);
     EXPECT_EQ(harness.view.text(TextBox::Text1), "75");
     EXPECT_EQ(harness.caption(Label::tielle), " 49 W");
     EXPECT_EQ(harness.view.labelLeft(Label::tielle), 2640);
@@ -159,15 +159,15 @@ TEST(OptionClick, a_missing_picture_leaves_the_network_in_force_shown) {
 TEST(OptionClick, a_missing_first_picture_shows_no_network) {
     Harness harness;
     harness.view.missingPictures.insert("elle1.gif");
-    harness.view.shownChoice = NetworkType::LGreater;
+    harness.view.shownChoice = design::Network::LIn;
     harness.calculator.Option4_Click();
-    EXPECT_EQ(harness.view.shownChoice, NetworkType::None);
-    EXPECT_EQ(harness.state().NetworkType, NetworkType::None);
+    EXPECT_EQ(harness.view.shownChoice, std::nullopt);
+    EXPECT_EQ(harness.state().NetworkType, std::nullopt);
 }
 
 TEST(DeleteClick, empties_the_design_and_keeps_the_network) {
     Harness harness;
-    harness.design(NetworkType::T, "75", "50", "3");
+    harness.design(design::Network::T, "75", "50", "3");
     harness.view.focus = TextBox::Text3;
     harness.calculator.delete_Click();
     EXPECT_EQ(harness.caption(Label::Label9), "");
@@ -181,7 +181,7 @@ TEST(DeleteClick, empties_the_design_and_keeps_the_network) {
     EXPECT_EQ(harness.view.focus, TextBox::Text1);
     EXPECT_EQ(harness.state().Zin, 0.0F);
     EXPECT_EQ(harness.state().Zout, 0.0F);
-    EXPECT_EQ(harness.state().NetworkType, NetworkType::T);
+    EXPECT_EQ(harness.state().NetworkType, design::Network::T);
     harness.view.type(TextBox::Text1, "50");
     harness.view.type(TextBox::Text2, "50");
     harness.view.type(TextBox::Text3, "10");

@@ -38,20 +38,6 @@ std::vector<Label> labelsOf(Network network) {
     return {Label::tielle, Label::piti};
 }
 
-NetworkType windowNetwork(Network network) {
-    switch (network) {
-    case Network::Pi:
-        return NetworkType::Pi;
-    case Network::T:
-        return NetworkType::T;
-    case Network::LOut:
-        return NetworkType::LLess;
-    case Network::LIn:
-        break;
-    }
-    return NetworkType::LGreater;
-}
-
 // The window's caption as the command line shows it: the ohm sign itself, no leading blank.
 std::string shown(const std::string& caption) {
     std::string text;
@@ -68,7 +54,7 @@ TEST_P(AgreesWithWindow, on_every_resistor_text) {
     MemoryView view;
     Calculator calculator(view);
     view.onTextChanged = [&calculator](TextBox box) { calculator.textChanged(box); };
-    calculator.optionClick(windowNetwork(e.network));
+    calculator.optionClick(e.network);
     view.type(TextBox::Text1, e.zin);
     view.type(TextBox::Text2, e.zout);
     view.type(TextBox::Text3, e.db);
@@ -81,7 +67,7 @@ TEST_P(AgreesWithWindow, on_every_resistor_text) {
     ASSERT_TRUE(std::holds_alternative<Options>(command));
     const auto& options = std::get<Options>(command);
     const Design design =
-        designAttenuator(options.network, options.zin, options.zout, options.lossesDb.front());
+        makeDesign(options.network, options.zin, options.zout, options.lossesDb.front());
 
     const std::vector<Label> labels = labelsOf(e.network);
     ASSERT_EQ(design.arms.size(), labels.size());

@@ -22,18 +22,18 @@ int takeScreenshots(int& argc, char** argv, const char* directory) {
     QApplication::setApplicationName(QStringLiteral("Zelmarino"));
     struct Shot {
         const char* file;
-        NetworkType network;
+        design::Network network;
         const char* zin;
         const char* zout;
         const char* attenuation;
     };
     const std::array shots{
-        Shot{"pi", NetworkType::Pi, "75", "50", "10"},
-        Shot{"t", NetworkType::T, "75", "50", "10"},
-        Shot{"l-less", NetworkType::LLess, "75", "50", "10"},
-        Shot{"l-greater", NetworkType::LGreater, "75", "50", "10"},
-        Shot{"pi-negative", NetworkType::Pi, "600", "50", "3"},
-        Shot{"l-greater-widest", NetworkType::LGreater, "75", "50", "1.76091"},
+        Shot{"pi", design::Network::Pi, "75", "50", "10"},
+        Shot{"t", design::Network::T, "75", "50", "10"},
+        Shot{"l-less", design::Network::LOut, "75", "50", "10"},
+        Shot{"l-greater", design::Network::LIn, "75", "50", "10"},
+        Shot{"pi-negative", design::Network::Pi, "600", "50", "3"},
+        Shot{"l-greater-widest", design::Network::LIn, "75", "50", "1.76091"},
     };
     for (const Shot& shot : shots) {
         Form1 form;

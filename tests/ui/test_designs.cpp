@@ -14,7 +14,7 @@ namespace {
 
 struct DesignCase {
     std::string name;
-    NetworkType network;
+    design::Network network;
     QString zin, zout, attenuation;
     std::map<Label, std::string> captions; // every value label and the message
 };
@@ -28,7 +28,7 @@ const std::string noMessage;
 
 const std::vector<DesignCase> designs{
     {"Pi_75_50_10dB",
-     NetworkType::Pi,
+     design::Network::Pi,
      "75",
      "50",
      "10",
@@ -40,7 +40,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, noMessage}}},
     {"Pi_symmetric_50_10dB",
-     NetworkType::Pi,
+     design::Network::Pi,
      "50",
      "50",
      "10",
@@ -52,7 +52,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, noMessage}}},
     {"Pi_600_50_20dB",
-     NetworkType::Pi,
+     design::Network::Pi,
      "600",
      "50",
      "20",
@@ -64,7 +64,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, noMessage}}},
     {"Pi_75_50_3dB_below_minimum_loss",
-     NetworkType::Pi,
+     design::Network::Pi,
      "75",
      "50",
      "3",
@@ -76,7 +76,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, negative}}},
     {"Pi_50_50_0dB_fails",
-     NetworkType::Pi,
+     design::Network::Pi,
      "50",
      "50",
      "0",
@@ -88,7 +88,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, std::string(divisionByZeroMessage)}}},
     {"T_75_50_10dB",
-     NetworkType::T,
+     design::Network::T,
      "75",
      "50",
      "10",
@@ -100,7 +100,7 @@ const std::vector<DesignCase> designs{
       {Label::pielle, ""},
       {Label::Label9, noMessage}}},
     {"T_50_75_10dB_puts_the_larger_on_the_Zin_side",
-     NetworkType::T,
+     design::Network::T,
      "50",
      "75",
      "10",
@@ -112,7 +112,7 @@ const std::vector<DesignCase> designs{
       {Label::pielle, ""},
       {Label::Label9, noMessage}}},
     {"T_600_50_20dB",
-     NetworkType::T,
+     design::Network::T,
      "600",
      "50",
      "20",
@@ -124,7 +124,7 @@ const std::vector<DesignCase> designs{
       {Label::pielle, ""},
       {Label::Label9, noMessage}}},
     {"T_75_50_3dB_below_minimum_loss",
-     NetworkType::T,
+     design::Network::T,
      "75",
      "50",
      "3",
@@ -136,7 +136,7 @@ const std::vector<DesignCase> designs{
       {Label::pielle, ""},
       {Label::Label9, negative}}},
     {"L_less_75_50_10dB",
-     NetworkType::LLess,
+     design::Network::LOut,
      "75",
      "50",
      "10",
@@ -148,7 +148,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, noMessage}}},
     {"L_less_50_75_10dB",
-     NetworkType::LLess,
+     design::Network::LOut,
      "50",
      "75",
      "10",
@@ -160,7 +160,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, noMessage}}},
     {"L_less_75_50_1dB_below_minimum_loss",
-     NetworkType::LLess,
+     design::Network::LOut,
      "75",
      "50",
      "1",
@@ -172,7 +172,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, negative}}},
     {"L_greater_75_50_10dB",
-     NetworkType::LGreater,
+     design::Network::LIn,
      "75",
      "50",
      "10",
@@ -184,7 +184,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, noMessage}}},
     {"L_greater_600_50_20dB",
-     NetworkType::LGreater,
+     design::Network::LIn,
      "600",
      "50",
      "20",
@@ -196,7 +196,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, noMessage}}},
     {"L_greater_75_50_1dB_below_minimum_loss",
-     NetworkType::LGreater,
+     design::Network::LIn,
      "75",
      "50",
      "1",
@@ -208,7 +208,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, negative}}},
     {"L_greater_widest_negative_value",
-     NetworkType::LGreater,
+     design::Network::LIn,
      "75",
      "50",
      "1.76091",
@@ -220,7 +220,7 @@ const std::vector<DesignCase> designs{
       {Label::ti, ""},
       {Label::Label9, negative}}},
     {"L_greater_widest_positive_value",
-     NetworkType::LGreater,
+     design::Network::LIn,
      "75",
      "50",
      "1.7609126",
@@ -272,7 +272,7 @@ TEST_F(Designs, calcola_without_a_network_only_clears_the_message) {
 }
 
 TEST_F(Designs, editing_the_attenuation_after_a_t_exchange_designs_what_was_typed) {
-    design(NetworkType::T, "50", "75", "10");
+    design(design::Network::T, "50", "75", "10");
     typeInto(TextBox::Text3, "20");
     clickButton("Command1");
     EXPECT_EQ(caption(Label::tielle), " 64 W") << "a T for 75 and 50 ohms, not 75 and 75";
@@ -285,7 +285,7 @@ TEST_F(Designs, editing_the_attenuation_after_a_t_exchange_designs_what_was_type
 }
 
 TEST_F(Designs, an_attenuation_that_is_no_positive_number_is_emptied_and_focused) {
-    design(NetworkType::Pi, "50", "50", "abc");
+    design(design::Network::Pi, "50", "50", "abc");
     EXPECT_EQ(box(TextBox::Text3)->text(), "");
     EXPECT_EQ(focused(), box(TextBox::Text3));
     EXPECT_EQ(caption(Label::Label9), std::string(divisionByZeroMessage));

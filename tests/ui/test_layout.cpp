@@ -332,8 +332,8 @@ TEST_F(Form1Window, menu_bar_holds_one_item_that_acts_when_chosen) {
 }
 
 TEST_F(Form1Window, starts_with_no_network_empty_fields_and_the_initial_t_picture) {
-    for (NetworkType network :
-         {NetworkType::Pi, NetworkType::T, NetworkType::LLess, NetworkType::LGreater}) {
+    for (design::Network network :
+         {design::Network::Pi, design::Network::T, design::Network::LOut, design::Network::LIn}) {
         EXPECT_FALSE(option(network)->isChecked());
     }
     for (TextBox textBox : {TextBox::Text1, TextBox::Text2, TextBox::Text3}) {
@@ -351,14 +351,14 @@ TEST_F(Form1Window, starts_with_no_network_empty_fields_and_the_initial_t_pictur
         shown.convertToFormat(QImage::Format_RGB32),
         QImage(QStringLiteral(":/zelmarino/initial-t.gif")).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(image->frameWidth(), 2);
-    EXPECT_EQ(state().NetworkType, NetworkType::None);
+    EXPECT_EQ(state().NetworkType, std::nullopt);
     EXPECT_EQ(state().Zin, 0.0F);
     EXPECT_EQ(state().Zout, 0.0F);
     EXPECT_EQ(state().K, 0.0);
 }
 
 TEST_F(Form1Window, tab_from_the_option_group_visits_the_boxes_then_calcola_then_cancella) {
-    option(NetworkType::LGreater)->setFocus(Qt::TabFocusReason);
+    option(design::Network::LIn)->setFocus(Qt::TabFocusReason);
     const std::vector<const char*> order{"Text1", "Text2", "Text3", "Command1", "delete"};
     for (const char* expected : order) {
         pressTab();
@@ -392,10 +392,10 @@ TEST_F(Form1Window, tab_order_lists_the_option_buttons_first_in_their_order) {
 }
 
 TEST_F(Form1Window, option_group_is_one_tab_stop_at_the_chosen_network) {
-    clickOption(NetworkType::LLess);
+    clickOption(design::Network::LOut);
     ASSERT_EQ(focused(), box(TextBox::Text1));
     QTest::keyClick(focused(), Qt::Key_Backtab);
-    EXPECT_EQ(focused(), option(NetworkType::LLess));
+    EXPECT_EQ(focused(), option(design::Network::LOut));
     pressTab();
     EXPECT_EQ(focused(), box(TextBox::Text1));
 }

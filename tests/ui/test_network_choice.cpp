@@ -22,8 +22,8 @@ namespace {
 const std::vector<Label> valueLabels{Label::LabelZin, Label::LabelZout, Label::piti,
                                      Label::pielle,   Label::tielle,    Label::ti};
 const std::vector<Label> resistorLabels{Label::piti, Label::pielle, Label::tielle, Label::ti};
-const std::vector<NetworkType> networks{NetworkType::Pi, NetworkType::T, NetworkType::LLess,
-                                        NetworkType::LGreater};
+const std::vector<design::Network> networks{design::Network::Pi, design::Network::T,
+                                            design::Network::LOut, design::Network::LIn};
 
 QImage rgb(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
@@ -43,8 +43,8 @@ std::map<Label, int> storedLefts(Form1& form) {
 
 struct ChoiceCase {
     std::string name;
-    NetworkType network;
-    NetworkType before; // the network chosen, and designed, before the click
+    design::Network network;
+    design::Network before; // the network chosen, and designed, before the click
     QString picture;
     std::map<Label, int> moved; // lefts in twips
 };
@@ -55,33 +55,33 @@ void PrintTo(const ChoiceCase& c, std::ostream* out) {
 
 const std::vector<ChoiceCase> choices{
     {"Pi_after_T",
-     NetworkType::Pi,
-     NetworkType::T,
+     design::Network::Pi,
+     design::Network::T,
      "pigreco.gif",
      {{Label::piti, 2880}, {Label::tielle, 3120}, {Label::pielle, 3480}}},
     {"T_after_Pi",
-     NetworkType::T,
-     NetworkType::Pi,
+     design::Network::T,
+     design::Network::Pi,
      "ti.gif",
      {{Label::piti, 2880}, {Label::tielle, 2640}, {Label::ti, 3840}}},
     {"L_less_after_L_greater",
-     NetworkType::LLess,
-     NetworkType::LGreater,
+     design::Network::LOut,
+     design::Network::LIn,
      "elle2.gif",
      {{Label::piti, 3244}, {Label::tielle, 2760}}},
     {"L_greater_after_L_less",
-     NetworkType::LGreater,
-     NetworkType::LLess,
+     design::Network::LIn,
+     design::Network::LOut,
      "elle1.gif",
      {{Label::piti, 3480}, {Label::tielle, 3000}}},
     {"Pi_after_L_greater",
-     NetworkType::Pi,
-     NetworkType::LGreater,
+     design::Network::Pi,
+     design::Network::LIn,
      "pigreco.gif",
      {{Label::piti, 2880}, {Label::tielle, 3120}, {Label::pielle, 3480}}},
     {"T_after_L_less",
-     NetworkType::T,
-     NetworkType::LLess,
+     design::Network::T,
+     design::Network::LOut,
      "ti.gif",
      {{Label::piti, 2880}, {Label::tielle, 2640}, {Label::ti, 3840}}},
 };
@@ -126,7 +126,7 @@ using NetworkChoice = WindowTest;
 TEST_F(NetworkChoice, picture_box_keeps_its_corner_and_takes_the_picture_size_plus_frame) {
     QWidget* image = control("Image1");
     EXPECT_EQ(image->geometry(), QRect(120, 24, 240, 160)) << "the initial T picture";
-    for (NetworkType network : networks) {
+    for (design::Network network : networks) {
         clickOption(network);
         const QSize picture = shownPicture(form()).size();
         EXPECT_EQ(image->geometry(), QRect(QPoint(120, 24), picture + QSize(4, 4)));
@@ -141,9 +141,9 @@ TEST_F(NetworkChoice, a_picture_of_another_size_resizes_the_box_around_its_corne
     // Qt writes no GIF; the reader recognises the content whatever the name says.
     ASSERT_TRUE(small.save(directory.filePath("ti.gif"), "PNG"));
     form().setPictureDirectory(directory.path());
-    clickOption(NetworkType::T);
+    clickOption(design::Network::T);
     EXPECT_EQ(control("Image1")->geometry(), QRect(120, 24, 104, 54));
-    EXPECT_EQ(state().NetworkType, NetworkType::T);
+    EXPECT_EQ(state().NetworkType, design::Network::T);
 }
 
 TEST_F(NetworkChoice, pictures_are_read_from_the_programs_directory) {
@@ -151,14 +151,14 @@ TEST_F(NetworkChoice, pictures_are_read_from_the_programs_directory) {
 }
 
 TEST_F(NetworkChoice, choosing_pi_empties_the_value_of_ti) {
-    design(NetworkType::T, "75", "50", "10");
+    design(design::Network::T, "75", "50", "10");
     ASSERT_FALSE(caption(Label::ti).empty());
-    clickOption(NetworkType::Pi);
+    clickOption(design::Network::Pi);
     EXPECT_EQ(caption(Label::ti), "");
 }
 
 TEST_F(NetworkChoice, cancella_empties_inputs_values_and_message_and_keeps_the_network) {
-    design(NetworkType::T, "75", "50", "3");
+    design(design::Network::T, "75", "50", "3");
     ASSERT_FALSE(caption(Label::Label9).empty());
     const std::map<Label, int> lefts = storedLefts(form());
     const QImage picture = shownPicture(form());
@@ -172,8 +172,8 @@ TEST_F(NetworkChoice, cancella_empties_inputs_values_and_message_and_keeps_the_n
         EXPECT_EQ(caption(label), "");
     }
     EXPECT_EQ(caption(Label::Label9), "");
-    EXPECT_EQ(state().NetworkType, NetworkType::T);
-    EXPECT_TRUE(option(NetworkType::T)->isChecked());
+    EXPECT_EQ(state().NetworkType, design::Network::T);
+    EXPECT_TRUE(option(design::Network::T)->isChecked());
     EXPECT_EQ(storedLefts(form()), lefts);
     EXPECT_EQ(shownPicture(form()), picture);
     EXPECT_EQ(state().Zin, 0.0F);
@@ -182,7 +182,7 @@ TEST_F(NetworkChoice, cancella_empties_inputs_values_and_message_and_keeps_the_n
 }
 
 TEST_F(NetworkChoice, calcola_right_after_cancella_still_uses_the_network) {
-    design(NetworkType::T, "75", "50", "10");
+    design(design::Network::T, "75", "50", "10");
     clickButton("delete");
     typeKeys("50");
     pressTab();
@@ -204,7 +204,7 @@ protected:
     }
 
     // Clicks the option with the pictures gone and answers the message box; returns its text.
-    std::optional<QString> chooseWithoutPictures(NetworkType network) {
+    std::optional<QString> chooseWithoutPictures(design::Network network) {
         form().setPictureDirectory(m_empty.path());
         std::optional<QString> text;
         m_modals.expect([&text](QMessageBox& box) {
@@ -220,38 +220,38 @@ protected:
 };
 
 TEST_F(MissingPicture, is_reported_by_name_and_no_option_shows_chosen_when_none_was) {
-    const std::optional<QString> text = chooseWithoutPictures(NetworkType::Pi);
+    const std::optional<QString> text = chooseWithoutPictures(design::Network::Pi);
     ASSERT_TRUE(text.has_value()) << "no message box";
     EXPECT_TRUE(text->contains("\"pigreco.gif\"")) << text->toStdString();
     EXPECT_TRUE(text->startsWith("Impossibile caricare")) << "in Italian";
-    EXPECT_EQ(state().NetworkType, NetworkType::None);
-    for (NetworkType network : networks) {
+    EXPECT_EQ(state().NetworkType, std::nullopt);
+    for (design::Network network : networks) {
         EXPECT_FALSE(option(network)->isChecked());
     }
 }
 
 TEST_F(MissingPicture, leaves_the_network_in_force_shown_and_the_design_as_it_was) {
-    design(NetworkType::T, "75", "50", "10");
+    design(design::Network::T, "75", "50", "10");
     const std::map<Label, int> lefts = storedLefts(form());
     const QImage picture = shownPicture(form());
     const std::string tielle = caption(Label::tielle);
 
-    const std::optional<QString> text = chooseWithoutPictures(NetworkType::LLess);
+    const std::optional<QString> text = chooseWithoutPictures(design::Network::LOut);
     ASSERT_TRUE(text.has_value()) << "no message box";
     EXPECT_TRUE(text->contains("\"elle2.gif\"")) << text->toStdString();
 
-    EXPECT_EQ(state().NetworkType, NetworkType::T);
-    EXPECT_TRUE(option(NetworkType::T)->isChecked());
-    EXPECT_FALSE(option(NetworkType::LLess)->isChecked());
+    EXPECT_EQ(state().NetworkType, design::Network::T);
+    EXPECT_TRUE(option(design::Network::T)->isChecked());
+    EXPECT_FALSE(option(design::Network::LOut)->isChecked());
     EXPECT_EQ(storedLefts(form()), lefts);
     EXPECT_EQ(shownPicture(form()), picture);
     EXPECT_EQ(box(TextBox::Text1)->text(), "75");
     EXPECT_EQ(caption(Label::tielle), tielle);
 
-    clickOption(NetworkType::LLess);
-    EXPECT_EQ(state().NetworkType, NetworkType::LLess) << "the group still works afterwards";
-    EXPECT_TRUE(option(NetworkType::LLess)->isChecked());
-    EXPECT_FALSE(option(NetworkType::T)->isChecked());
+    clickOption(design::Network::LOut);
+    EXPECT_EQ(state().NetworkType, design::Network::LOut) << "the group still works afterwards";
+    EXPECT_TRUE(option(design::Network::LOut)->isChecked());
+    EXPECT_FALSE(option(design::Network::T)->isChecked());
 }
 
 } // namespace

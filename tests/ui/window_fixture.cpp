@@ -61,7 +61,7 @@ QWidget* WindowTest::control(const char* name) {
     return widget;
 }
 
-void WindowTest::clickOption(NetworkType network) {
+void WindowTest::clickOption(design::Network network) {
     QRadioButton* button = option(network);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
 }
@@ -99,7 +99,7 @@ void WindowTest::typeInto(TextBox textBox, const QString& text) {
     typeKeys(text);
 }
 
-void WindowTest::design(NetworkType network, const QString& zin, const QString& zout,
+void WindowTest::design(design::Network network, const QString& zin, const QString& zout,
                         const QString& attenuation) {
     clickOption(network);
     typeKeys(zin);

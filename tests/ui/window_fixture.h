@@ -60,13 +60,13 @@ protected:
     [[nodiscard]] QLineEdit* box(TextBox box) { return m_form->textBox(box); }
     [[nodiscard]] CaptionLabel* label(Label label) { return m_form->label(label); }
     [[nodiscard]] std::string caption(Label label) { return m_form->caption(label); }
-    [[nodiscard]] QRadioButton* option(NetworkType network) {
+    [[nodiscard]] QRadioButton* option(design::Network network) {
         return m_form->optionButton(network);
     }
     [[nodiscard]] QWidget* control(const char* name);
 
     // A click on the option button's circle, as the user chooses a network.
-    void clickOption(NetworkType network);
+    void clickOption(design::Network network);
     // A click on "Calcola" or "Cancella".
     void clickButton(const char* name);
     // Types each character into the widget that has the focus at that moment.
@@ -75,7 +75,7 @@ protected:
     // Clicks into the box and types its text, replacing what it held.
     void typeInto(TextBox box, const QString& text);
     // Choose the network, type Zin, Tab, Zout, Tab, the attenuation, press "Calcola".
-    void design(NetworkType network, const QString& zin, const QString& zout,
+    void design(design::Network network, const QString& zin, const QString& zout,
                 const QString& attenuation);
 
     [[nodiscard]] QWidget* focused() const;

@@ -1,0 +1,41 @@
+// What the command line reports of a design: the window's texts, and which checks a design
+// that cannot be built leaves out.
+#include "cli/attenuator.h"
+#include "cli/report.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zelmarino::cli {
+namespace {
+
+// The window's texts come along unchanged but for the ohm sign.
+TEST(Design, carries_the_window_texts_with_the_ohm_sign) {
+    const Design design = makeDesign(Network::Pi, 600.0F, 50.0F, 20.0F);
+    ASSERT_EQ(design.arms.size(), 3U);
+    EXPECT_EQ(design.arms[0].windowText, "1873 Ω");
+    EXPECT_EQ(design.arms[1].windowText, "857 Ω");
+    EXPECT_EQ(design.arms[2].windowText, "52 Ω");
+    EXPECT_EQ(makeDesign(Network::Pi, 50.0F, 50.0F, 0.01F).arms[0].windowText, "86 KΩ");
+}
+
+TEST(Report, leaves_out_standard_values_and_power_for_a_negative_arm) {
+    Options options;
+    options.network = Network::Pi;
+    options.zin = 75.0F;
+    options.zout = 50.0F;
+    options.series = ESeries::E24;
+    options.tolerance = 0.01;
+    options.availableWatts = 1.0;
+    const DesignReport below = makeReport(options, 3.0F);
+    ASSERT_EQ(below.negative, std::vector<std::size_t>{0}); // R1, the shunt on the larger side
+    EXPECT_FALSE(below.standardOhms || below.worst || below.power);
+    EXPECT_TRUE(below.exact);
+    const DesignReport above = makeReport(options, 10.0F);
+    EXPECT_TRUE(above.realisable());
+    EXPECT_TRUE(above.standardOhms && above.standard && above.worst && above.power);
+}
+
+} // namespace
+} // namespace zelmarino::cli
