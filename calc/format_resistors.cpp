@@ -6,7 +6,8 @@
 namespace zelmarino {
 
 void Calculator::FormatResistors() {
-    if (!(m_state.R1 >= 0.0 && m_state.R2 >= 0.0 && m_state.R3 >= 0.0)) {
+    if (design::isNegative(m_state.R1) || design::isNegative(m_state.R2) ||
+        design::isNegative(m_state.R3)) {
         m_view.setCaption(Label::Label9, std::string(negativeValueMessage));
         m_view.beep();
     }

@@ -96,7 +96,7 @@ Design makeDesign(Network network, float zin, float zout, float lossDb) {
 std::vector<std::size_t> negativeArms(const Design& design) {
     std::vector<std::size_t> negative;
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
-        if (design.arms[i].resistor.ohms < 0.0) {
+        if (design::isNegative(design.arms[i].resistor.ohms)) {
             negative.push_back(i);
         }
     }

@@ -40,7 +40,8 @@ struct Design {
 // (a loss so small that K rounds to 1).
 [[nodiscard]] Design makeDesign(Network network, float zin, float zout, float lossDb);
 
-// The indices of the arms that came out negative: the design cannot be built.
+// The indices of the arms that came out negative, negative zero included: the design cannot
+// be built.
 [[nodiscard]] std::vector<std::size_t> negativeArms(const Design& design);
 
 [[nodiscard]] std::vector<Resistor> resistorsOf(const Design& design);

@@ -1,6 +1,7 @@
 #include "design/attenuator.h"
 
 #include "design/networks.h"
+#include "design/resistor_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,7 +80,7 @@ double minimumLoss(Network network, double zin, double zout) {
 std::vector<std::size_t> negativeArms(const Attenuator& attenuator) {
     std::vector<std::size_t> negative;
     for (std::size_t i = 0; i < attenuator.arms.size(); ++i) {
-        if (attenuator.arms[i].resistor.ohms < 0.0) {
+        if (isNegative(attenuator.arms[i].resistor.ohms)) {
             negative.push_back(i);
         }
     }

@@ -45,7 +45,7 @@ ResistorText formatMagnitude(double value) {
 } // namespace
 
 ResistorText formatResistor(double ohms) {
-    if (!(ohms < 0.0)) {
+    if (!isNegative(ohms)) {
         return formatMagnitude(ohms);
     }
     // Its magnitude's text with the sign in front, in place of the leading blank where there
@@ -58,6 +58,10 @@ ResistorText formatResistor(double ohms) {
         shown.text.insert(0, 1, '-');
     }
     return shown;
+}
+
+bool isNegative(double ohms) {
+    return ohms < 0.0 || (ohms == 0.0 && std::signbit(ohms));
 }
 
 std::string NumberText(double value) {

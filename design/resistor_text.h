@@ -13,10 +13,15 @@ struct ResistorText {
     double shownValue;
 };
 
-// A negative value shows its sign in front of what its magnitude would show ("-161 W");
-// negative zero is not negative. Throws FloatError if a step of the formatting fails, which
+// A negative value, negative zero included, shows its sign in front of what its magnitude
+// would show ("-161 W", "-0.0W"). Throws FloatError if a step of the formatting fails, which
 // only an infinite value makes it do.
 [[nodiscard]] ResistorText formatResistor(double ohms);
+
+// Below zero, negative zero included. The formulas give -0.0 for the arm that is negative
+// below the minimum loss when the loss shrinks to nothing, so it marks an arm that cannot be
+// built, as any other negative value does.
+[[nodiscard]] bool isNegative(double ohms);
 
 // The number text the display ranges slice: a blank or "-", then the magnitude to 15
 // significant digits in plain notation, without a leading "0" below 1 (" .5", "-10").

@@ -16,8 +16,9 @@
 //   " KW" from 10000 on, the value shown then in kilo-ohms) and whose number
 //   is the value truncated or rounded as its range says; a NaN matches no range and gives
 //   the empty string;
-// - FormatResistors: one message and one beep when any of R1 to R3 is negative, none
-//   otherwise; on a failure the strings before the failing value are new, the rest untouched.
+// - FormatResistors: one message and one beep when any of R1 to R3 is negative (negative zero
+//   included), none otherwise; on a failure the strings before the failing value are new, the
+//   rest untouched.
 #include "calc/calculator.h"
 #include "calc/conversions.h"
 #include "calc/memory_view.h"
@@ -140,7 +141,7 @@ void checkFormatResistor(double value) {
     check(std::isfinite(value), "an infinite value fails to format", what);
     check(!text.empty() && text.size() <= 347 && onlyFrom(text, "0123456789.- WK"),
           "the string is short and made of digits, point, sign, blank and unit", what);
-    check((text.front() == '-') == (value < 0.0), "the string's sign is the value's", what);
+    check((text.front() == '-') == std::signbit(value), "the string's sign is the value's", what);
 
     const double magnitude = std::abs(value);
     std::string_view unit = "W";
@@ -184,7 +185,11 @@ void checkFormatResistors(const std::array<double, 3>& values) {
         }
         check(failedAt < values.size(), "FormatResistors fails only on an infinite value");
     }
-    const bool anyNegative = !(values[0] >= 0.0 && values[1] >= 0.0 && values[2] >= 0.0);
+    // Negative zero counts as negative; a NaN, which no design gives, as neither.
+    bool anyNegative = false;
+    for (const double value : values) {
+        anyNegative = anyNegative || value < 0.0 || (value == 0.0 && std::signbit(value));
+    }
     check(view.beeps == (anyNegative ? 1 : 0), "one beep exactly when a value is negative");
     check(view.caption(zelmarino::Label::Label9) ==
               (anyNegative ? zelmarino::negativeValueMessage : std::string_view{}),

@@ -159,6 +159,41 @@ TEST(Command1, unequal_L_without_loss_is_no_failure) {
     EXPECT_EQ(harness.caption(Label::tielle), "-14 W");
 }
 
+// Without loss (K = 1) a Pi between unequal impedances has every arm zero, and the shunt arm
+// on the larger impedance's side, the one that is negative below the minimum loss, comes out
+// as a negative zero: the design cannot be built, and the message says so.
+struct NoLossCase {
+    std::string name;
+    std::string zin, zout, db;
+    Label negativeShunt;
+    Label otherShunt;
+};
+
+class PiWithoutLossTest : public ::testing::TestWithParam<NoLossCase> {};
+
+TEST_P(PiWithoutLossTest, shows_the_values_with_the_message) {
+    const NoLossCase& c = GetParam();
+    Harness harness;
+    harness.design(design::Network::Pi, c.zin, c.zout, "10");
+    harness.view.type(TextBox::Text3, c.db);
+    harness.calculator.Command1_Click();
+    EXPECT_EQ(harness.state().K, 1.0);
+    EXPECT_EQ(harness.caption(c.negativeShunt), "-0.0W");
+    EXPECT_EQ(harness.caption(c.otherShunt), "0.0W");
+    EXPECT_EQ(harness.caption(Label::tielle), "0.0W");
+    EXPECT_EQ(harness.caption(Label::Label9), negativeValueMessage);
+    EXPECT_EQ(harness.view.beeps, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, PiWithoutLossTest,
+    ::testing::Values(NoLossCase{"emptied_box", "75", "50", "", Label::piti, Label::pielle},
+                      NoLossCase{"zero", "75", "50", "0", Label::piti, Label::pielle},
+                      NoLossCase{"k_rounds_to_one", "75", "50", "1e-20", Label::piti,
+                                 Label::pielle},
+                      NoLossCase{"larger_output", "50", "75", "0", Label::pielle, Label::piti}),
+    testing::CaseName{});
+
 TEST(Command1, pi_after_a_negative_asymmetric_design_starts_clean) {
     Harness harness;
     harness.design(design::Network::Pi, "50", "75", "3");

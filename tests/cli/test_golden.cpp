@@ -58,6 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
                               "E12"},
                              0,
                              ""},
+                      // A loss so small that K rounds to 1 leaves the larger side's shunt arm
+                      // a negative zero: below the minimum loss like any negative arm.
+                      Golden{"pi_75_50_k_rounds_to_one.txt",
+                             {"pi", "--zin", "75", "--zout", "50", "--db", "1e-30"},
+                             1,
+                             ""},
                       Golden{"l_in_75_50_table.txt",
                              {"l-in", "--zin", "75", "--zout", "50", "--db", "1:10:1", "--series",
                               "E96", "--tolerance", "0.5", "--power", "27dBm"},
@@ -86,6 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
                {"pi", "--zin", "75", "--zout", "50", "--db", "3", "--format", "json"},
                1,
                "zelmarino-calc: the loss is below the minimum of 5.7195 dB: R1 negative\n"},
+        Golden{"pi_50_75_k_rounds_to_one.json",
+               {"pi", "--zin", "50", "--zout", "75", "--db", "1e-30", "--format", "json"},
+               1,
+               "zelmarino-calc: the loss is below the minimum of 5.7195 dB: R3 negative\n"},
         Golden{"l_out_75_50_table_e24_tolerance_power.json",
                {"l-out", "--zin", "75", "--zout", "50", "--db", "2:6:2", "--series", "E24",
                 "--tolerance", "1", "--power", "0dBm", "--format", "json"},

@@ -82,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Entries{"pi_asymmetric_tenths", Network::Pi, "75", "50", "10.1", "75"},
                       Entries{"pi_next_to_minimum", Network::Pi, "75", "50", "5.7195", "75"},
                       Entries{"pi_below_minimum", Network::Pi, "75", "50", "3", "75"},
+                      Entries{"pi_k_rounds_to_one", Network::Pi, "75", "50", "1e-30", "75"},
                       Entries{"pi_kilohms", Network::Pi, "1500", "600", "16.7", "1k5"},
                       Entries{"t_exchanged", Network::T, "50", "75", "10", "50"},
                       Entries{"t_odd_impedance", Network::T, "33.3", "47.5", "0.7", "33.3"},

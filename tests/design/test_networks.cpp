@@ -134,6 +134,15 @@ TEST(Networks, t_places_the_larger_impedance_on_the_input_side) {
     EXPECT_FALSE(designAttenuator(Network::Pi, 50.0F, 75.0F, 10.0F).portsExchanged);
 }
 
+// Without loss the shunt arm on the larger impedance's side, negative below the minimum
+// loss, comes out as a negative zero: a design that cannot be built.
+TEST(Networks, pi_without_loss_has_a_negative_zero_on_the_larger_side) {
+    EXPECT_EQ(negativeArms(designAttenuator(Network::Pi, 75.0F, 50.0F, 0.0F)),
+              std::vector<std::size_t>{0});
+    EXPECT_EQ(negativeArms(designAttenuator(Network::Pi, 50.0F, 75.0F, 1e-20F)),
+              std::vector<std::size_t>{2});
+}
+
 TEST(Networks, fails_where_k_rounds_to_one_and_an_arm_divides_by_k_minus_one) {
     EXPECT_THROW((void)designAttenuator(Network::Pi, 75.0F, 75.0F, 1e-30F), FloatError);
     EXPECT_THROW((void)designAttenuator(Network::T, 75.0F, 50.0F, 0.0F), FloatError);

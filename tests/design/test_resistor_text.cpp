@@ -64,12 +64,19 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"negative_range1", -0.05, "-0.05W", -0.05},
                       FormatCase{"negative_range2", -0.5, "-0.5 W", -0.5},
                       FormatCase{"negative_range5", -1.69887e8, "-169887 KW", -169887},
-                      FormatCase{"negative_zero_is_not_negative", -0.0, "0.0W", 0}),
+                      FormatCase{"negative_zero", -0.0, "-0.0W", 0}),
     testing::CaseName{});
 
 TEST(ResistorText, reports_a_value_beyond_the_range_instead_of_showing_it) {
     EXPECT_THROW((void)formatResistor(std::numeric_limits<double>::infinity()), FloatError);
     EXPECT_THROW((void)formatResistor(-std::numeric_limits<double>::infinity()), FloatError);
+}
+
+TEST(ResistorText, counts_negative_zero_as_negative_and_not_a_number_as_neither) {
+    EXPECT_TRUE(isNegative(-0.0));
+    EXPECT_TRUE(isNegative(-1e-300));
+    EXPECT_FALSE(isNegative(0.0));
+    EXPECT_FALSE(isNegative(-std::numeric_limits<double>::quiet_NaN()));
 }
 
 struct NumberCase {
