@@ -1,7 +1,6 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
-#include <QStringList>
 
 #include <cmath>
 
@@ -9,14 +8,10 @@ namespace zelmarino {
 
 namespace {
 
-// Looked up in the list of installed families rather than with QFontDatabase::hasFamily,
-// which runs fontconfig's whole substitution on the name first: millions of instructions
-// for each family that is not installed.
 QString firstInstalledFamily() {
-    const QStringList installed = QFontDatabase::families();
     for (const QString& family : {QStringLiteral("MS Sans Serif"),
                                   QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
-        if (installed.contains(family, Qt::CaseInsensitive)) {
+        if (QFontDatabase::hasFamily(family)) {
             return family;
         }
     }
@@ -37,10 +32,7 @@ int pixelsAt96Dpi(double points) {
 
 QFont formFont(double points, bool bold) {
     QFont font(formFontFamily());
-    // The form's texts are plain Latin, laid out glyph by glyph without OpenType shaping:
-    // shaping them cost a good part of the window's start-up and moved at most a few letters
-    // by a pixel.
-    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelsAt96Dpi(points));
     font.setBold(bold);
     return font;

@@ -1,15 +1,9 @@
-// The program's own pictures, read with their format named, and the style's overflow arrow,
-// which must be the very arrow Qt's style would have drawn.
+// The program's own pictures, read with their format named.
 #include "tests/ui/window_fixture.h"
-#include "ui/form_style.h"
 #include "ui/image_file.h"
-
-#include <QStyleFactory>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 
 namespace zelmarino::testing {
@@ -51,39 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 0}},
         ReadCase{"missing_file", QStringLiteral(":/zelmarino/missing.png"), "png", {0, 0}}),
     CaseName{});
-
-QImage arrow(const QStyle& style, const QWidget& widget, QSize size) {
-    return style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &widget)
-        .pixmap(size)
-        .toImage();
-}
-
-TEST(FormStyle, draws_the_overflow_arrow_of_the_style_it_stands_for) {
-    const FormStyle style;
-    const std::unique_ptr<QStyle> base(QStyleFactory::create(style.baseStyle()->name()));
-    ASSERT_NE(base, nullptr);
-    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
-        QWidget widget;
-        widget.setLayoutDirection(direction);
-        for (const QSize size : {QSize(8, 5), QSize(16, 10), QSize(32, 20)}) {
-            const QImage expected = arrow(*base, widget, size);
-            ASSERT_FALSE(expected.isNull());
-            EXPECT_EQ(arrow(style, widget, size), expected) << direction << " " << size.width();
-        }
-    }
-}
-
-TEST(FormStyle, leaves_every_other_icon_to_the_style) {
-    const FormStyle style;
-    const std::unique_ptr<QStyle> base(QStyleFactory::create(style.baseStyle()->name()));
-    ASSERT_NE(base, nullptr);
-    for (const QStyle::StandardPixmap icon :
-         {QStyle::SP_MessageBoxInformation, QStyle::SP_ToolBarVerticalExtensionButton}) {
-        EXPECT_EQ(static_cast<const QStyle&>(style).standardIcon(icon).pixmap(16).toImage(),
-                  base->standardIcon(icon).pixmap(16).toImage())
-            << icon;
-    }
-}
 
 } // namespace
 } // namespace zelmarino::testing
