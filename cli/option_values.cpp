@@ -1,0 +1,204 @@
+#include "cli/option_values.h"
+
+#include "cli/number_input.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace zelmarino::cli {
+
+namespace {
+
+std::string about(std::string_view option, std::string_view value, std::string_view problem) {
+    return std::string(option) + " " + quoted(value) + ": " + std::string(problem);
+}
+
+// Reads a positive number and refuses what single precision, the window's own, cannot hold.
+std::variant<double, Refusal> readPositive(std::string_view option, std::string_view value,
+                                           Prefixes prefixes, std::string_view positiveWhat) {
+    const NumberReading reading = readNumber(value, prefixes);
+    if (reading.status == NumberReading::Status::NotANumber) {
+        return Refusal{about(option, value, "not a number")};
+    }
+    if (reading.status == NumberReading::Status::OutOfRange ||
+        std::abs(reading.value) > std::numeric_limits<float>::max()) {
+        return Refusal{about(option, value, "out of range")};
+    }
+    if (!(reading.value > 0.0)) {
+        return Refusal{about(option, value, positiveWhat)};
+    }
+    if (reading.value < std::numeric_limits<float>::min()) {
+        return Refusal{about(option, value, "too small")};
+    }
+    return reading.value;
+}
+
+std::variant<double, Refusal> readLoss(std::string_view value) {
+    return readPositive("--db", value, Prefixes::Refused, "must be a loss above 0 dB");
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos;
+         at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+bool endsWithDbm(std::string_view text) {
+    if (text.size() < 3) {
+        return false;
+    }
+    const std::string_view unit = text.substr(text.size() - 3);
+    return (unit[0] == 'd' || unit[0] == 'D') && (unit[1] == 'b' || unit[1] == 'B') &&
+           (unit[2] == 'm' || unit[2] == 'M');
+}
+
+} // namespace
+
+std::string quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+std::optional<Refusal> readImpedance(std::string_view option, std::string_view value, float& ohms) {
+    const auto reading =
+        readPositive(option, value, Prefixes::Allowed, "must be a resistance above 0 ohms");
+    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+        return *refusal;
+    }
+    ohms = static_cast<float>(std::get<double>(reading));
+    return std::nullopt;
+}
+
+std::optional<Refusal> readLosses(std::string_view value, Options& options) {
+    if (value.find(':') == std::string_view::npos) {
+        const auto loss = readLoss(value);
+        if (const auto* failure = std::get_if<Refusal>(&loss)) {
+            return *failure;
+        }
+        options.lossesDb = {static_cast<float>(std::get<double>(loss))};
+        return std::nullopt;
+    }
+    const auto parts = split(value, ':');
+    if (parts.size() != 3) {
+        return Refusal{about("--db", value, "a range is written FROM:TO:STEP")};
+    }
+    constexpr std::array<std::string_view, 3> partNames = {"FROM", "TO", "STEP"};
+    std::array<double, 3> numbers{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const NumberReading reading = readNumber(parts[i], Prefixes::Refused);
+        if (reading.status == NumberReading::Status::NotANumber) {
+            return Refusal{about("--db", value, quoted(parts[i]) + " is not a number")};
+        }
+        if (reading.status == NumberReading::Status::OutOfRange ||
+            std::abs(reading.value) > std::numeric_limits<float>::max()) {
+            return Refusal{about("--db", value, quoted(parts[i]) + " is out of range")};
+        }
+        if (!(reading.value >= std::numeric_limits<float>::min())) {
+            return Refusal{
+                about("--db", value, std::string(partNames.at(i)) + " must be above 0 dB")};
+        }
+        numbers.at(i) = reading.value;
+    }
+    const double from = numbers[0];
+    const double to = numbers[1];
+    const double step = numbers[2];
+    if (to < from) {
+        return Refusal{about("--db", value, "TO is below FROM")};
+    }
+    // The rows are counted and placed in double precision, with a hair of slack so that
+    // 0.1:1:0.1 ends on 1 despite the binary fractions; each loss is then held in single
+    // precision, as the window holds it.
+    const double rows = std::floor((to - from) / step + 1e-9) + 1.0;
+    if (rows > static_cast<double>(maximumRows)) {
+        return Refusal{about("--db", value, "more than 1000000 designs")};
+    }
+    options.lossesDb.clear();
+    const auto count = static_cast<std::size_t>(rows);
+    for (std::size_t i = 0; i < count; ++i) {
+        const double loss = std::min(from + static_cast<double>(i) * step, to);
+        options.lossesDb.push_back(static_cast<float>(loss));
+    }
+    options.table = true;
+    return std::nullopt;
+}
+
+std::optional<Refusal> readSeries(std::string_view value, Options& options) {
+    std::string upper(value);
+    if (!upper.empty() && upper.front() == 'e') {
+        upper.front() = 'E';
+    }
+    options.series = seriesNamed(upper);
+    if (!options.series) {
+        return Refusal{about("--series", value, "not one of E6, E12, E24, E48, E96, E192")};
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> readTolerance(std::string_view value, Options& options) {
+    std::string_view number = value;
+    if (number.ends_with('%')) {
+        number.remove_suffix(1);
+    }
+    const NumberReading reading = readNumber(number, Prefixes::Refused);
+    if (reading.status != NumberReading::Status::Ok) {
+        return Refusal{about("--tolerance", value, "not a number")};
+    }
+    if (!(reading.value > 0.0 && reading.value < 100.0)) {
+        return Refusal{about("--tolerance", value, "must be a percentage above 0 and below 100")};
+    }
+    options.tolerance = reading.value / 100.0;
+    return std::nullopt;
+}
+
+// Watts with an optional prefix and unit ("2", "500m", "500mW"), or dBm ("27dBm", "-3dBm").
+std::optional<Refusal> readPower(std::string_view value, Options& options) {
+    std::string_view number = value;
+    const bool dbm = endsWithDbm(number);
+    if (dbm) {
+        number.remove_suffix(3);
+    } else if (number.ends_with('W')) {
+        number.remove_suffix(1);
+    }
+    const NumberReading reading = readNumber(number, dbm ? Prefixes::Refused : Prefixes::Allowed);
+    if (reading.status == NumberReading::Status::NotANumber) {
+        return Refusal{about("--power", value, "not a number of watts or dBm")};
+    }
+    const double watts = dbm ? std::pow(10.0, (reading.value - 30.0) / 10.0) : reading.value;
+    if (reading.status == NumberReading::Status::OutOfRange || !std::isfinite(watts) ||
+        (dbm && !(watts > 0.0))) {
+        return Refusal{about("--power", value, "out of range")};
+    }
+    if (!(watts > 0.0)) {
+        return Refusal{about("--power", value, "must be a power above 0 W")};
+    }
+    options.availableWatts = watts;
+    return std::nullopt;
+}
+
+std::optional<Refusal> readFormat(std::string_view value, Options& options) {
+    constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> formats = {{
+        {"text", OutputFormat::Text},
+        {"csv", OutputFormat::Csv},
+        {"json", OutputFormat::Json},
+        {"spice", OutputFormat::Spice},
+    }};
+    for (const auto& [name, format] : formats) {
+        if (name == value) {
+            options.format = format;
+            return std::nullopt;
+        }
+    }
+    return Refusal{about("--format", value, "not one of text, csv, json, spice")};
+}
+
+} // namespace zelmarino::cli

@@ -1,0 +1,29 @@
+// What the text given to each option means. CLI11 finds the options and their values; these
+// read the values, in forms it has no reader for (1k5, FROM:TO:STEP, 27dBm, 1 %), each into
+// its part of the options, or say in one line, naming the option and the text, why not.
+#pragma once
+
+#include "cli/options.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelmarino::cli {
+
+// 'text', as a refusal quotes what was typed.
+[[nodiscard]] std::string quoted(std::string_view text);
+
+// A resistance above 0 ohms, with an SI prefix if wished, that single precision can hold.
+[[nodiscard]] std::optional<Refusal> readImpedance(std::string_view option, std::string_view value,
+                                                   float& ohms);
+// One loss above 0 dB, or FROM:TO:STEP for a table of at most maximumRows.
+[[nodiscard]] std::optional<Refusal> readLosses(std::string_view value, Options& options);
+[[nodiscard]] std::optional<Refusal> readSeries(std::string_view value, Options& options);
+// A percentage above 0 and below 100, with or without the sign.
+[[nodiscard]] std::optional<Refusal> readTolerance(std::string_view value, Options& options);
+// Watts with an optional prefix and unit ("2", "500m", "500mW"), or dBm ("27dBm", "-3dBm").
+[[nodiscard]] std::optional<Refusal> readPower(std::string_view value, Options& options);
+[[nodiscard]] std::optional<Refusal> readFormat(std::string_view value, Options& options);
+
+} // namespace zelmarino::cli
