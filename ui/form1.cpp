@@ -37,10 +37,6 @@ public:
     }
 };
 
-QRect storedPixels(const TwipsRect& twips) {
-    return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
-}
-
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -121,7 +117,7 @@ Form1::~Form1() = default;
 void Form1::buildControls(QWidget* clientArea) {
     QWidget* previousFocusable = nullptr;
     for (const StoredControl& control : form1Layout) {
-        const QRect stored = storedPixels(control.geometry);
+        const QRect stored = pixelRect(control.geometry);
         QWidget* widget = nullptr;
         switch (control.kind) {
         case ControlKind::OptionButton: {

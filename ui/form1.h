@@ -1,6 +1,7 @@
 // Form1, the main window: the controls of the stored layout, and the window side of the
-// FormView through which the calculation (Calculator) reads and writes them. Every rule of
-// the program lives in Calculator; this class maps controls and wires their events.
+// FormView through which the window's behaviour (Calculator) reads and writes them. Every
+// rule lives in Calculator and the design library it calls; this class maps controls and
+// wires their events.
 #pragma once
 
 #include "calc/calculator.h"

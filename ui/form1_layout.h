@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/caption_label.h"
+#include "ui/twips.h"
 
 #include <QColor>
 
@@ -10,20 +11,6 @@
 #include <string_view>
 
 namespace zelmarino {
-
-inline constexpr int twipsPerPixel = 15; // at 96 dpi
-
-// Twips to pixels at 96 dpi, to the nearest pixel (3244 twips give 216 pixels).
-[[nodiscard]] constexpr int pixels(int twips) {
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 enum class ControlKind { OptionButton, Label, TextBox, CommandButton, Picture };
 

@@ -5,6 +5,7 @@
 #include "ui/about_message_box.h"
 #include "ui/fonts.h"
 #include "ui/image_file.h"
+#include "ui/twips.h"
 #include "version.h"
 
 #include <QApplication>
@@ -17,15 +18,6 @@
 
 namespace zelmarino {
 namespace {
-
-// Twips of the stored layout to pixels at 96 dpi.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
 
 const char* const kDisclaimer = "Programma scritto da Ostrelvo\n"
                                 "Via degli Esempi 12\n"
@@ -67,15 +59,14 @@ void addLine(QWidget* parent, int index, const QRect& geometry, const QColor& co
 frmAbout::frmAbout(std::unique_ptr<platform::System> system)
     : m_system(std::move(system)) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Informazioni su MiaApplicazione"));
     // A fixed dialog frame: no resizing, no minimise or maximise button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFont(formFont(8.25));
-    setFixedSize(px(5730), px(3690));
-    setGeometry(QRect(QPoint(px(2340), px(1935)), size()));
+    setFixedSize(pixels(5730), pixels(3690));
+    setGeometry(QRect(QPoint(pixels(2340), pixels(1935)), size()));
     buildControls();
     Form_Load();
 }
@@ -85,36 +76,36 @@ frmAbout::~frmAbout() = default;
 void frmAbout::buildControls() {
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
+    m_cmdOK->setGeometry(pixelRect({4245, 2625, 1260, 345}));
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
+    cmdSysInfo->setGeometry(pixelRect({4260, 3075, 1245, 345}));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     setTabOrder(m_cmdOK, cmdSysInfo);
 
-    addLabel(this, "lblDisclaimer", twipsRect(255, 2625, 3030, 1065), formFont(8.25), Qt::AlignLeft,
-             true)
+    addLabel(this, "lblDisclaimer", pixelRect({255, 2625, 3030, 1065}), formFont(8.25),
+             Qt::AlignLeft, true)
         ->setText(QString::fromLatin1(kDisclaimer));
-    addLabel(this, "lblTitle", twipsRect(2640, 240, 1965, 360), formFont(13.5, true),
+    addLabel(this, "lblTitle", pixelRect({2640, 240, 1965, 360}), formFont(13.5, true),
              Qt::AlignHCenter, true)
         ->setText(QStringLiteral("Zelmarino"));
-    addLabel(this, "lblVersion", twipsRect(2520, 720, 2085, 225), formFont(8.25, true),
+    addLabel(this, "lblVersion", pixelRect({2520, 720, 2085, 225}), formFont(8.25, true),
              Qt::AlignHCenter, false);
-    addLabel(this, "lblDescription", twipsRect(2160, 1440, 2805, 690), formFont(9.75),
+    addLabel(this, "lblDescription", pixelRect({2160, 1440, 2805, 690}), formFont(9.75),
              Qt::AlignHCenter, true)
         ->setText(QStringLiteral("Programma per il calcolo delle reti attenuatrici resistive"));
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(QPixmap::fromImage(readImage(QStringLiteral(":/zelmarino/about.bmp"), "bmp")));
-    image->setGeometry(QRect(QPoint(px(120), px(240)), image->pixmap().size()));
+    image->setGeometry(QRect(QPoint(pixels(120), pixels(240)), image->pixmap().size()));
 
     // Grey above, white two pixels wide below and one pixel to the right: an etched groove.
-    addLine(this, 1, twipsRect(90, 2445, 5654 - 90, 15), QColor(128, 128, 128));
-    addLine(this, 0, twipsRect(105, 2460, 5654 - 105, 30), QColor(255, 255, 255));
+    addLine(this, 1, pixelRect({90, 2445, 5654 - 90, 15}), QColor(128, 128, 128));
+    addLine(this, 0, pixelRect({105, 2460, 5654 - 105, 30}), QColor(255, 255, 255));
 
     m_cmdOK->setFocus();
 }

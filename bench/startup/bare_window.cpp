@@ -1,5 +1,5 @@
 // The floor of the start-up benchmark: a Qt Widgets program that shows one empty window of
-// the main window's size and caption, and nothing else.
+// the main window's size, and nothing else.
 #include <QApplication>
 #include <QWidget>
 
