@@ -3,12 +3,14 @@
 # and peak resident memory, for the program and for a bare Qt window as the floor, with a plain
 # window holding only a menu bar and a label as a reference point. They run in turn on a
 # private Xvfb, RUNS times each after one warm-up run; the script prints the medians and the
-# ratios to the floor.
-# Usage: bench/startup/startup.sh [build directory, default build/release]
+# ratios to the floor. Further programs named after the build directory (a variant of the
+# program, say) are measured in the same turns, so a change is judged against the same noise.
+# Usage: bench/startup/startup.sh [build directory, default build/release] [program...]
 #        RUNS=20 by default.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 build="${1:-build/release}"
+others=("${@:2}")
 runs="${RUNS:-20}"
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -51,10 +53,12 @@ measure() { "$timer" "$1" >>"$2"; }
 measure "$floor" /dev/null
 measure "$reference" /dev/null
 measure "$program" /dev/null
+for other in "${others[@]}"; do measure "$other" /dev/null; done
 for ((run = 0; run < runs; ++run)); do
     measure "$floor" "$scratch/floor"
     measure "$reference" "$scratch/reference"
     measure "$program" "$scratch/program"
+    for index in "${!others[@]}"; do measure "${others[$index]}" "$scratch/other$index"; done
 done
 
 median() { # column of a results file
@@ -73,4 +77,9 @@ printf "  %-31s %17s   %18s   %14s\n" "medians of $runs runs each" "first frame"
 row "bare Qt window (floor)" "$scratch/floor" "$scratch/floor"
 row "window, menu bar, label" "$scratch/reference" "$scratch/floor"
 row "zelmarino" "$scratch/program" "$scratch/floor"
+for index in "${!others[@]}"; do
+    name="${others[$index]}"
+    [ ${#name} -gt 31 ] && name="...${name: -28}"
+    row "$name" "$scratch/other$index" "$scratch/floor"
+done
 printf "  %-31s %17.2f   %18.2f\n" "target for zelmarino" 1.15 1.2
