@@ -32,7 +32,10 @@ int pixelsAt96Dpi(double points) {
 
 QFont formFont(double points, bool bold) {
     QFont font(formFontFamily());
-    font.setStyleHint(QFont::SansSerif);
+    // The captions are plain Latin, laid out without OpenType shaping, as they were drawn:
+    // shaping them raised the start-up's peak memory by 850 KiB (3 %, start-up benchmark)
+    // and moved a few letters by a pixel.
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     font.setPixelSize(pixelsAt96Dpi(points));
     font.setBold(bold);
     return font;
