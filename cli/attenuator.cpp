@@ -77,7 +77,8 @@ std::string_view networkTitle(Network network) {
 }
 
 Design makeDesign(Network network, float zin, float zout, float lossDb) {
-    const design::Attenuator designed = design::designAttenuator(network, zin, zout, lossDb);
+    const design::Attenuator designed =
+        design::asWired(design::designAttenuator(network, zin, zout, lossDb));
     Design shown{network,
                  designed.zin,
                  designed.zout,

@@ -21,17 +21,17 @@ struct Arm {
     std::string_view name;  // "R1"
     std::string_view role;  // "shunt across the input port"
     Resistor resistor;      // where it sits and its exact value in ohms
-    std::string windowText; // as the window shows it, with "Ω" for the ohm sign
+    std::string windowText; // as the window shows this arm, with "Ω" for the ohm sign
 };
 
 struct Design {
     Network network;
-    // As the design holds them: single precision, like the window. For a T with Zin < Zout
-    // the two are exchanged, so the larger impedance is on the input side.
+    // Single precision, like the window, and as asked: every circuit here is wired with its
+    // input facing Zin, even a T that the window shows with the two exchanged.
     float zin;
     float zout;
     float lossDb;
-    bool portsExchanged;
+    bool portsExchanged;  // the window shows Zin and Zout exchanged (a T with Zin < Zout)
     double minimumLossDb; // below it some arm is negative; 0 for equal impedances
     std::vector<Arm> arms;
 };

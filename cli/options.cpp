@@ -87,7 +87,7 @@ std::vector<ValueOption> valueOptions(Options& options) {
          into(readPower)},
         {"--format", false, "FORMAT",
          "text (the default), csv, json or spice (a .subckt with the\n"
-         "ports in, out and gnd)",
+         "ports in, out and ref)",
          into(readFormat)},
     };
 }

@@ -13,7 +13,9 @@ namespace {
 std::string_view nodeName(Node node) {
     switch (node) {
     case Node::Ground:
-        return "gnd";
+        // Not "gnd": ngspice takes that name for its global ground, which would tie the
+        // reference pin to node 0 wherever the subcircuit is placed.
+        return "ref";
     case Node::In:
         return "in";
     case Node::Middle:
@@ -62,7 +64,7 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
            entryText(design.zout), " ohm, loss ", entryText(design.lossDb), " dB, ",
            standard ? seriesName(*options.series) : "exact", " values\n* ", armRoles(design), "\n");
     if (design.portsExchanged) {
-        out += "* Zin and Zout exchanged: the larger impedance is on the input side\n";
+        out += "* in faces Zin as asked; the window shows this T with Zin and Zout exchanged\n";
     }
     if (const auto& check = standard ? report.standard : report.exact) {
         append(out, "* check: input ", significant(check->inputOhms, 6), " ohm, output ",
@@ -72,7 +74,7 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
     if (!report.realisable()) {
         append(out, "* cannot be built: ", negativeArmNames(report), " negative\n");
     }
-    append(out, ".subckt ", name, " in out gnd\n");
+    append(out, ".subckt ", name, " in out ref\n");
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         const double ohms = standard ? (*report.standardOhms)[i] : arm.resistor.ohms;

@@ -1,4 +1,4 @@
-// The spice format: one .subckt per design with the ports in, out and gnd, holding the
+// The spice format: one .subckt per design with the ports in, out and ref, holding the
 // exact resistors or, with --series, the standard ones; comments say what each one is.
 #pragma once
 

@@ -35,8 +35,8 @@ void writeTitle(std::string& out, const Design& design, const std::string& tail)
     out += std::string(networkTitle(design.network)) + ": Zin " + entryText(design.zin) +
            " Ω, Zout " + entryText(design.zout) + " Ω" + tail + "\n";
     if (design.portsExchanged) {
-        out += "Zin and Zout exchanged: the T places the larger impedance on the input side, "
-               "as the window does.\n";
+        out += "Wired with the input facing Zin; the window shows this T with Zin and Zout "
+               "exchanged, and its texts in the Window column.\n";
     }
 }
 

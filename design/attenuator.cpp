@@ -15,6 +15,21 @@ Arm arm(ArmRole role, Node from, Node to, Checked ohms) {
     return {role, {from, to, checkedValue(ohms)}};
 }
 
+ArmRole mirrored(ArmRole role) {
+    switch (role) {
+    case ArmRole::ShuntAtInput:
+        return ArmRole::ShuntAtOutput;
+    case ArmRole::ShuntAtOutput:
+        return ArmRole::ShuntAtInput;
+    case ArmRole::SeriesAtInput:
+        return ArmRole::SeriesAtOutput;
+    case ArmRole::SeriesAtOutput:
+        return ArmRole::SeriesAtInput;
+    default:
+        return role;
+    }
+}
+
 } // namespace
 
 Checked voltageRatio(float lossDb) {
@@ -67,6 +82,22 @@ Attenuator designAttenuator(Network network, float zin, float zout, float lossDb
     }
     }
     return design;
+}
+
+Attenuator asWired(Attenuator attenuator) {
+    if (!attenuator.portsExchanged) {
+        return attenuator;
+    }
+    std::swap(attenuator.zin, attenuator.zout);
+    const auto facing = [](Node node) {
+        return node == Node::In ? Node::Out : node == Node::Out ? Node::In : node;
+    };
+    for (Arm& a : attenuator.arms) {
+        a.resistor.from = facing(a.resistor.from);
+        a.resistor.to = facing(a.resistor.to);
+        a.role = mirrored(a.role);
+    }
+    return attenuator;
 }
 
 double minimumLoss(Network network, double zin, double zout) {

@@ -28,11 +28,12 @@ struct Arm {
 
 struct Attenuator {
     Network network;
-    // Single precision, as the window holds them. A T with Zin < Zout has them exchanged, so
-    // that the larger impedance is on the input side.
+    // Single precision, as the window holds them. As designed, a T with Zin < Zout has them
+    // exchanged, so that the larger impedance is on the input side, as the window shows it;
+    // asWired turns it back.
     float zin;
     float zout;
-    bool portsExchanged;
+    bool portsExchanged; // the window shows this design with Zin and Zout exchanged
     // In the window's order R1, R2, R3: Pi shunt at input, series, shunt at output; T series
     // at input, series at output, shunt; L series, shunt at output.
     std::vector<Arm> arms;
@@ -45,6 +46,11 @@ struct Attenuator {
 // same resistors. Throws FloatError when the arithmetic fails (for a Pi between equal
 // impedances or a T, a loss so small that K rounds to 1).
 [[nodiscard]] Attenuator designAttenuator(Network network, float zin, float zout, float lossDb);
+
+// The circuit as it is to be wired: its input port faces Zin. A design whose ports the window
+// exchanged is turned round, each arm keeping its place in the window's order and its value,
+// so that R1 of an exchanged T becomes the series arm on the output side.
+[[nodiscard]] Attenuator asWired(Attenuator attenuator);
 
 // The loss below which some arm is negative: for the Pi and the T, where the shunt arm on
 // the larger impedance's side, or the T's series arm on the smaller side, passes through

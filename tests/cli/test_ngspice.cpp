@@ -1,6 +1,7 @@
-// Each generated subcircuit run by ngspice between a 1 V source behind Zin and a Zout load:
-// the loss ngspice finds agrees with the loss the program printed for that very network,
-// and, for exact values, with the loss asked for. Skipped where ngspice is not installed.
+// Each generated subcircuit run by ngspice between a 1 V source behind Zin and a Zout load,
+// and probed at each port: the loss and the port resistances ngspice finds agree with those
+// the program printed for that very network and, for exact values, with what was asked for.
+// Skipped where ngspice is not installed.
 #include "tests/cli/case_name.h"
 #include "tests/cli/program.h"
 
@@ -34,17 +35,13 @@ std::string findOnPath(const std::string& program) {
 // What the comments and the .subckt line of one generated subcircuit say.
 struct Subcircuit {
     std::string name;
-    std::string zin; // as written in the comment, for the deck
-    std::string zout;
+    bool balanced = false; // ports inp, inn, outp, outn rather than in, out, ref
     double requestedDb = 0.0;
+    double printedInputOhms = 0.0;
+    double printedOutputOhms = 0.0;
     double printedDb = 0.0;
     bool exactValues = false;
 };
-
-std::string wordAfter(const std::string& line, const std::string& marker) {
-    const std::size_t at = line.find(marker) + marker.size();
-    return line.substr(at, line.find(' ', at) - at);
-}
 
 double numberAfter(const std::string& line, const std::string& marker) {
     const std::size_t at = line.find(marker);
@@ -57,14 +54,15 @@ std::vector<Subcircuit> subcircuitsIn(const std::string& library) {
     std::istringstream lines(library);
     for (std::string line; std::getline(lines, line);) {
         if (line.find(": Zin ") != std::string::npos) {
-            current.zin = wordAfter(line, "Zin ");
-            current.zout = wordAfter(line, "Zout ");
             current.requestedDb = numberAfter(line, "loss ");
             current.exactValues = line.find("exact values") != std::string::npos;
         } else if (line.starts_with("* check:")) {
+            current.printedInputOhms = numberAfter(line, "input ");
+            current.printedOutputOhms = numberAfter(line, "output ");
             current.printedDb = numberAfter(line, "loss ");
         } else if (line.starts_with(".subckt ")) {
             current.name = line.substr(8, line.find(' ', 8) - 8);
+            current.balanced = line.ends_with(" inp inn outp outn");
             found.push_back(current);
         }
     }
@@ -73,17 +71,89 @@ std::vector<Subcircuit> subcircuitsIn(const std::string& library) {
 
 struct SpiceCase {
     const char* name;
-    std::vector<std::string> arguments;
+    std::string network;
+    // The terminations come from what was asked, not from the file's comments, so that a
+    // circuit written the other way round is caught.
+    std::string zin;
+    std::string zout;
+    std::vector<std::string> more;
+    bool matchedAtBothPorts; // every network but the L
+};
+
+// The three circuits ngspice solves for one subcircuit: between source and load, into the
+// input with the output terminated, into the output with the input terminated. Every port
+// returns to the node "lift", held 5 V above node 0, so a subcircuit that tied its reference
+// pin to the global ground would be caught.
+class Deck {
+public:
+    explicit Deck(const std::string& library) {
+        m_text = "* zelmarino-calc subcircuits between source and load\n.include " + library +
+                 "\nVLIFT lift 0 DC 5\n";
+    }
+
+    void add(const Subcircuit& s, const std::string& n, const SpiceCase& c) {
+        // The loss: a 1 V source behind Zin, Zout across the output.
+        line({"V", n, " src", n, " lift DC 1"});
+        line({"RS", n, " src", n, " ia", n, " ", c.zin});
+        instance(s, "a" + n);
+        line({"RL", n, " oa", n, " ", outReturn(s, "a" + n), " ", c.zout});
+        measure("loss" + n, "a" + n, s);
+        // The input resistance: 1 A into the input, Zout across the output.
+        line({"IIN", n, " lift ib", n, " DC 1"});
+        instance(s, "b" + n);
+        line({"RLB", n, " ob", n, " ", outReturn(s, "b" + n), " ", c.zout});
+        m_lets += "let rin" + n + " = v(ib" + n + ") - v(lift)\n";
+        m_prints += " rin" + n;
+        // The output resistance: Zin across the input, 1 A into the output.
+        line({"RSC", n, " ic", n, " lift ", c.zin});
+        instance(s, "c" + n);
+        line({"IOUT", n, " ", outReturn(s, "c" + n), " oc", n, " DC 1"});
+        measure("rout" + n, "c" + n, s);
+    }
+
+    [[nodiscard]] std::string text() const {
+        // Without an explicit quit, batch mode ends with status 1 when there is no .print line.
+        return m_text + ".control\nset numdgt=15\nop\n" + m_lets + "print" + m_prints +
+               "\nquit 0\n.endc\n.end\n";
+    }
+
+private:
+    void line(std::initializer_list<std::string_view> words) {
+        for (const std::string_view word : words) {
+            m_text.append(word);
+        }
+        m_text += '\n';
+    }
+    static std::string outReturn(const Subcircuit& s, const std::string& tag) {
+        return s.balanced ? "on" + tag : "lift";
+    }
+    void instance(const Subcircuit& s, const std::string& tag) {
+        if (s.balanced) {
+            line({"X", tag, " i", tag, " lift o", tag, " on", tag, " ", s.name});
+        } else {
+            line({"X", tag, " i", tag, " o", tag, " lift ", s.name});
+        }
+    }
+    void measure(const std::string& name, const std::string& tag, const Subcircuit& s) {
+        m_lets += "let " + name + " = v(o" + tag + ") - v(" + outReturn(s, tag) + ")\n";
+        m_prints += " " + name;
+    }
+
+    std::string m_text;
+    std::string m_lets;
+    std::string m_prints;
 };
 
 class AgreesWithNgspice : public ::testing::TestWithParam<SpiceCase> {};
 
-TEST_P(AgreesWithNgspice, on_the_loss_between_source_and_load) {
+TEST_P(AgreesWithNgspice, on_the_loss_and_both_port_resistances) {
     const std::string ngspice = findOnPath("ngspice");
     if (ngspice.empty()) {
         GTEST_SKIP() << "ngspice is not installed";
     }
-    std::vector<std::string> arguments = GetParam().arguments;
+    const SpiceCase& c = GetParam();
+    std::vector<std::string> arguments = {c.network, "--zin", c.zin, "--zout", c.zout};
+    arguments.insert(arguments.end(), c.more.begin(), c.more.end());
     arguments.insert(arguments.end(), {"--format", "spice"});
     const ProgramRun generated = runCalc(arguments);
     ASSERT_EQ(generated.exitStatus, 0) << generated.err;
@@ -93,44 +163,41 @@ TEST_P(AgreesWithNgspice, on_the_loss_between_source_and_load) {
     std::string directory = ::testing::TempDir() + "zelmarino-spice-XXXXXX";
     ASSERT_NE(mkdtemp(directory.data()), nullptr);
     writeFile(directory + "/attenuators.lib", generated.out);
-    std::string deck = "* zelmarino-calc subcircuits between source and load\n.include " +
-                       directory + "/attenuators.lib\n";
-    std::string prints = "print";
+    Deck deck(directory + "/attenuators.lib");
     for (std::size_t i = 0; i < subcircuits.size(); ++i) {
-        const Subcircuit& s = subcircuits[i];
-        const std::string n = std::to_string(i);
-        const auto line = [&deck](std::initializer_list<std::string_view> words) {
-            for (const std::string_view word : words) {
-                deck.append(word);
-            }
-            deck += '\n';
-        };
-        line({"V", n, " src", n, " 0 DC 1"});
-        line({"RS", n, " src", n, " in", n, " ", s.zin});
-        line({"X", n, " in", n, " out", n, " 0 ", s.name});
-        line({"RL", n, " out", n, " 0 ", s.zout});
-        prints.append(" v(out").append(n).append(")");
+        deck.add(subcircuits[i], std::to_string(i), c);
     }
-    // Without an explicit quit, batch mode ends with status 1 when there is no .print line.
-    deck += ".control\nset numdgt=15\nop\n" + prints + "\nquit 0\n.endc\n.end\n";
-    writeFile(directory + "/deck.cir", deck);
+    writeFile(directory + "/deck.cir", deck.text());
     const ProgramRun simulated = runProgram(ngspice, {"-b", directory + "/deck.cir"});
     std::remove((directory + "/attenuators.lib").c_str());
     std::remove((directory + "/deck.cir").c_str());
     rmdir(directory.c_str());
     ASSERT_EQ(simulated.exitStatus, 0) << simulated.out << simulated.err;
 
+    const double zin = std::stod(c.zin);
+    const double zout = std::stod(c.zout);
     for (std::size_t i = 0; i < subcircuits.size(); ++i) {
         const Subcircuit& s = subcircuits[i];
         SCOPED_TRACE(s.name);
-        const double volts = numberAfter(simulated.out, "v(out" + std::to_string(i) + ") = ");
-        ASSERT_TRUE(std::isfinite(volts)) << simulated.out;
-        const double available = 1.0 / (4.0 * std::stod(s.zin));
-        const double delivered = volts * volts / std::stod(s.zout);
+        const std::string n = std::to_string(i);
+        const double volts = numberAfter(simulated.out, "loss" + n + " = ");
+        const double input = numberAfter(simulated.out, "rin" + n + " = ");
+        const double output = numberAfter(simulated.out, "rout" + n + " = ");
+        ASSERT_TRUE(std::isfinite(volts) && std::isfinite(input) && std::isfinite(output))
+            << simulated.out;
+        const double available = 1.0 / (4.0 * zin);
+        const double delivered = volts * volts / zout;
         const double lossDb = 10.0 * std::log10(available / delivered);
         EXPECT_NEAR(lossDb, s.printedDb, 5e-5); // printed to four decimals
+        // Printed to six significant digits.
+        EXPECT_NEAR(input, s.printedInputOhms, 1e-5 * input);
+        EXPECT_NEAR(output, s.printedOutputOhms, 1e-5 * output);
         if (s.exactValues) {
             EXPECT_NEAR(lossDb, s.requestedDb, 1e-6);
+            if (c.matchedAtBothPorts) {
+                EXPECT_NEAR(input, zin, 1e-6 * zin);
+                EXPECT_NEAR(output, zout, 1e-6 * zout);
+            }
         }
     }
 }
@@ -138,15 +205,19 @@ TEST_P(AgreesWithNgspice, on_the_loss_between_source_and_load) {
 INSTANTIATE_TEST_SUITE_P(
     Subcircuits, AgreesWithNgspice,
     ::testing::Values(
-        SpiceCase{"pi_exact", {"pi", "--zin", "75", "--zout", "50", "--db", "10"}},
+        SpiceCase{"pi_exact", "pi", "75", "50", {"--db", "10"}, true},
         SpiceCase{"pi_symmetric_table_e96",
-                  {"pi", "--zin", "50", "--zout", "50", "--db", "3:30:9", "--series", "E96"}},
-        SpiceCase{"t_exchanged_table_e24",
-                  {"t", "--zin", "50", "--zout", "75", "--db", "6:12:3", "--series", "E24"}},
-        SpiceCase{"t_at_high_loss", {"t", "--zin", "600", "--zout", "150", "--db", "60"}},
-        SpiceCase{"l_out_e12",
-                  {"l-out", "--zin", "600", "--zout", "50", "--db", "20", "--series", "E12"}},
-        SpiceCase{"l_in_exact", {"l-in", "--zin", "1k5", "--zout", "2.2k", "--db", "10"}}),
+                  "pi",
+                  "50",
+                  "50",
+                  {"--db", "3:30:9", "--series", "E96"},
+                  true},
+        SpiceCase{
+            "t_exchanged_table_e24", "t", "50", "75", {"--db", "6:12:3", "--series", "E24"}, true},
+        SpiceCase{"t_smaller_impedance_at_the_input", "t", "50", "75", {"--db", "10"}, true},
+        SpiceCase{"t_at_high_loss", "t", "600", "150", {"--db", "60"}, true},
+        SpiceCase{"l_out_e12", "l-out", "600", "50", {"--db", "20", "--series", "E12"}, false},
+        SpiceCase{"l_in_exact", "l-in", "1500", "2200", {"--db", "10"}, false}),
     testing::CaseName{});
 
 } // namespace
