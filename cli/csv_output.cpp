@@ -1,5 +1,6 @@
 #include "cli/csv_output.h"
 
+#include "cli/fields.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
 
@@ -52,11 +53,6 @@ public:
         m_started = true;
         m_text += field(text);
     }
-    void addEmpty(std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            add("");
-        }
-    }
     void finish(std::string& out) {
         out += m_text;
         out += '\n';
@@ -69,24 +65,44 @@ private:
     bool m_started = false;
 };
 
-constexpr std::size_t checkFields = 5;
-
 void addCheck(Line& line, const std::optional<PortCheck>& check) {
-    if (!check) {
-        line.addEmpty(checkFields);
-        return;
+    for (const CheckField& field : checkFields) {
+        line.add(check ? machineText(*field.quantity, field.value(*check)) : "");
     }
-    line.add(ohms(check->inputOhms));
-    line.add(ohms(check->outputOhms));
-    line.add(decibels(cappedReturnLoss(check->inputReturnLossDb)));
-    line.add(decibels(cappedReturnLoss(check->outputReturnLossDb)));
-    line.add(decibels(check->lossDb));
 }
 
 void addCheckHeadings(Line& line, const std::string& prefix) {
-    for (const char* name :
-         {"input_ohm", "output_ohm", "input_return_loss_db", "output_return_loss_db", "loss_db"}) {
-        line.add(prefix + name);
+    for (const CheckField& field : checkFields) {
+        line.add(prefix + fieldKey(field));
+    }
+}
+
+void addWorstHeadings(Line& line) {
+    line.add("tolerance_percent");
+    for (const CheckField* field : worstCaseOrder()) {
+        if (field->worstRange == nullptr) {
+            line.add("worst_" + fieldKey(*field));
+            continue;
+        }
+        for (const char* end : {"_low_", "_high_"}) {
+            std::string name = "worst_";
+            name += field->key;
+            name += end;
+            name += field->quantity->key;
+            line.add(name);
+        }
+    }
+}
+
+void addWorst(Line& line, const std::optional<WorstCase>& worst) {
+    for (const CheckField* field : worstCaseOrder()) {
+        const Quantity& quantity = *field->quantity;
+        if (field->worstRange == nullptr) {
+            line.add(worst ? machineText(quantity, field->worstValue(*worst)) : "");
+            continue;
+        }
+        line.add(worst ? machineText(quantity, field->worstRange(*worst).low) : "");
+        line.add(worst ? machineText(quantity, field->worstRange(*worst).high) : "");
     }
 }
 
@@ -116,17 +132,14 @@ void writeCsv(std::string& out, const Options& options, std::span<const DesignRe
         addCheckHeadings(line, series + "_");
     }
     if (options.tolerance) {
-        for (const char* name :
-             {"tolerance_percent", "worst_loss_low_db", "worst_loss_high_db", "worst_input_low_ohm",
-              "worst_input_high_ohm", "worst_output_low_ohm", "worst_output_high_ohm",
-              "worst_input_return_loss_db", "worst_output_return_loss_db"}) {
-            line.add(name);
-        }
+        addWorstHeadings(line);
     }
     if (options.availableWatts) {
         line.add("available_w");
-        for (const Arm& arm : first.arms) {
-            line.add(lower(arm.name) + "_w");
+        for (const ArmPowerField& field : armPowerFields) {
+            for (const Arm& arm : first.arms) {
+                line.add(lower(arm.name) + "_" + std::string(field.quantity->key));
+            }
         }
         line.add("load_w");
     }
@@ -160,24 +173,16 @@ void writeCsv(std::string& out, const Options& options, std::span<const DesignRe
         }
         if (options.tolerance) {
             line.add(significant(*options.tolerance * 100.0, 6));
-            if (const auto& w = report.worst) {
-                for (const double value : {w->lossDb.low, w->lossDb.high}) {
-                    line.add(decibels(value));
-                }
-                for (const double value :
-                     {w->inputOhms.low, w->inputOhms.high, w->outputOhms.low, w->outputOhms.high}) {
-                    line.add(ohms(value));
-                }
-                line.add(decibels(cappedReturnLoss(w->inputReturnLossDb)));
-                line.add(decibels(cappedReturnLoss(w->outputReturnLossDb)));
-            } else {
-                line.addEmpty(8);
-            }
+            addWorst(line, report.worst);
         }
         if (options.availableWatts) {
             line.add(watts(*options.availableWatts));
-            for (std::size_t i = 0; i < arms; ++i) {
-                line.add(report.power ? watts(report.power->resistorWatts[i]) : "");
+            for (const ArmPowerField& field : armPowerFields) {
+                for (std::size_t i = 0; i < arms; ++i) {
+                    line.add(report.power
+                                 ? machineText(*field.quantity, field.value(*report.power, i))
+                                 : "");
+                }
             }
             line.add(report.power ? watts(report.power->loadWatts) : "");
         }

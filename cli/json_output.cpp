@@ -1,5 +1,6 @@
 #include "cli/json_output.h"
 
+#include "cli/fields.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
 
@@ -17,8 +18,10 @@ std::string decibels(double value) {
     return std::isfinite(value) ? fixedPoint(value, 6) : "null";
 }
 
-std::string returnLoss(double db) {
-    return decibels(cappedReturnLoss(db));
+// A figure as json holds it: null where it is not a number.
+std::string figure(const Quantity& quantity, double value) {
+    const double shown = quantity.capped ? cappedReturnLoss(value) : value;
+    return std::isfinite(shown) ? machineText(quantity, shown) : "null";
 }
 
 void appendText(std::string& out, std::string_view value) {
@@ -44,11 +47,13 @@ void appendCheck(std::string& out, const std::optional<PortCheck>& check) {
         out += "null";
         return;
     }
-    append(out, "{\"input_ohm\": ", number(check->inputOhms),
-           ", \"output_ohm\": ", number(check->outputOhms),
-           ", \"input_return_loss_db\": ", returnLoss(check->inputReturnLossDb),
-           ", \"output_return_loss_db\": ", returnLoss(check->outputReturnLossDb),
-           ", \"loss_db\": ", decibels(check->lossDb), "}");
+    const char* separator = "{";
+    for (const CheckField& field : checkFields) {
+        append(out, separator, "\"", fieldKey(field),
+               "\": ", figure(*field.quantity, field.value(*check)));
+        separator = ", ";
+    }
+    out += '}';
 }
 
 void appendWorst(std::string& out, const std::optional<WorstCase>& worst) {
@@ -56,12 +61,19 @@ void appendWorst(std::string& out, const std::optional<WorstCase>& worst) {
         out += "null";
         return;
     }
-    append(out, "{\"loss_db\": [", decibels(worst->lossDb.low), ", ", decibels(worst->lossDb.high),
-           "], \"input_ohm\": [", number(worst->inputOhms.low), ", ", number(worst->inputOhms.high),
-           "], \"output_ohm\": [", number(worst->outputOhms.low), ", ",
-           number(worst->outputOhms.high),
-           "], \"input_return_loss_db\": ", returnLoss(worst->inputReturnLossDb),
-           ", \"output_return_loss_db\": ", returnLoss(worst->outputReturnLossDb), "}");
+    const char* separator = "{";
+    for (const CheckField* field : worstCaseOrder()) {
+        const Quantity& quantity = *field->quantity;
+        append(out, separator, "\"", fieldKey(*field), "\": ");
+        if (field->worstRange != nullptr) {
+            const Range range = field->worstRange(*worst);
+            append(out, "[", figure(quantity, range.low), ", ", figure(quantity, range.high), "]");
+        } else {
+            out += figure(quantity, field->worstValue(*worst));
+        }
+        separator = ", ";
+    }
+    out += '}';
 }
 
 void appendDesign(std::string& out, const DesignReport& report) {
@@ -83,10 +95,12 @@ void appendDesign(std::string& out, const DesignReport& report) {
         append(out, ", \"ohm\": ", number(arm.resistor.ohms), ", \"window\": ");
         appendText(out, arm.windowText);
         append(out, ", \"standard_ohm\": ",
-               report.standardOhms ? number((*report.standardOhms)[i]) : "null",
-               ", \"dissipation_w\": ",
-               report.power ? number(report.power->resistorWatts[i], 6) : "null", "}",
-               i + 1 < design.arms.size() ? ",\n" : "\n");
+               report.standardOhms ? number((*report.standardOhms)[i]) : "null");
+        for (const ArmPowerField& field : armPowerFields) {
+            append(out, ", \"", field.key, "_", field.quantity->key, "\": ",
+                   report.power ? figure(*field.quantity, field.value(*report.power, i)) : "null");
+        }
+        out += i + 1 < design.arms.size() ? "},\n" : "}\n";
     }
     out += "      ],\n      \"exact\": ";
     appendCheck(out, report.exact);

@@ -1,5 +1,6 @@
 #include "cli/text_output.h"
 
+#include "cli/fields.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "cli/text_columns.h"
@@ -18,16 +19,12 @@ std::string watts(double value) {
     return significant(value, 4);
 }
 
-std::string returnLoss(double db) {
-    return db >= returnLossCeilingDb ? ">" + fixedPoint(returnLossCeilingDb, 0) : fixedPoint(db, 2);
-}
-
 std::string percent(double fraction) {
     return significant(fraction * 100.0, 6) + " %";
 }
 
-std::string between(const Range& range, std::string (*text)(double)) {
-    return text(range.low) + " to " + text(range.high);
+std::string between(const Range& range, const Quantity& quantity) {
+    return readingText(quantity, range.low) + " to " + readingText(quantity, range.high);
 }
 
 // "Pi attenuator: Zin 75 Ω, Zout 50 Ω" and, where the T exchanged them, why.
@@ -74,7 +71,11 @@ void writeArms(std::string& out, const Options& options, const DesignReport& rep
         columns.push_back({std::string(seriesName(*options.series)) + " (Ω)", Align::Right});
     }
     if (report.power) {
-        columns.push_back({"Dissipation (W)", Align::Right});
+        for (const ArmPowerField& field : armPowerFields) {
+            columns.push_back(
+                {std::string(field.label) + " (" + std::string(field.quantity->symbol) + ")",
+                 Align::Right});
+        }
     }
     TextColumns table(std::move(columns));
     for (std::size_t i = 0; i < report.design.arms.size(); ++i) {
@@ -85,7 +86,9 @@ void writeArms(std::string& out, const Options& options, const DesignReport& rep
             cells.push_back(ohms((*report.standardOhms)[i]));
         }
         if (report.power) {
-            cells.push_back(watts(report.power->resistorWatts[i]));
+            for (const ArmPowerField& field : armPowerFields) {
+                cells.push_back(readingText(*field.quantity, field.value(*report.power, i)));
+            }
         }
         table.addRow(std::move(cells));
     }
@@ -97,38 +100,33 @@ void writeChecks(std::string& out, const Options& options, const DesignReport& r
     if (report.standardOhms) {
         columns.push_back({std::string(seriesName(*options.series)), Align::Right});
     }
-    if (options.tolerance && report.realisable()) {
+    const bool worstColumn = options.tolerance && report.realisable();
+    if (worstColumn) {
         columns.push_back({worstHeading(options), Align::Right});
     }
     TextColumns table(std::move(columns));
-    const auto row = [&](std::string label, auto exactly, auto worst) {
-        std::vector<std::string> cells = {std::move(label)};
-        cells.push_back(report.exact ? exactly(*report.exact) : "-");
+    for (const CheckField& field : checkFields) {
+        const Quantity& quantity = *field.quantity;
+        const auto checked = [&](const std::optional<PortCheck>& check) {
+            return check ? readingText(quantity, field.value(*check)) : "-";
+        };
+        std::vector<std::string> cells = {std::string(field.label) + " (" +
+                                          std::string(quantity.symbol) + ")"};
+        cells.push_back(checked(report.exact));
         if (report.standardOhms) {
-            cells.push_back(report.standard ? exactly(*report.standard) : "-");
+            cells.push_back(checked(report.standard));
         }
-        if (options.tolerance && report.realisable()) {
-            cells.push_back(report.worst ? worst(*report.worst) : "-");
+        if (worstColumn) {
+            std::string worst = "-";
+            if (report.worst) {
+                worst = field.worstRange != nullptr
+                            ? between(field.worstRange(*report.worst), quantity)
+                            : readingText(quantity, field.worstValue(*report.worst));
+            }
+            cells.push_back(std::move(worst));
         }
         table.addRow(std::move(cells));
-    };
-    row(
-        "Input resistance (Ω)", [](const PortCheck& c) { return ohms(c.inputOhms); },
-        [](const WorstCase& w) { return between(w.inputOhms, ohms); });
-    row(
-        "Output resistance (Ω)", [](const PortCheck& c) { return ohms(c.outputOhms); },
-        [](const WorstCase& w) { return between(w.outputOhms, ohms); });
-    row(
-        "Input return loss (dB)",
-        [](const PortCheck& c) { return returnLoss(c.inputReturnLossDb); },
-        [](const WorstCase& w) { return returnLoss(w.inputReturnLossDb); });
-    row(
-        "Output return loss (dB)",
-        [](const PortCheck& c) { return returnLoss(c.outputReturnLossDb); },
-        [](const WorstCase& w) { return returnLoss(w.outputReturnLossDb); });
-    row(
-        "Loss (dB)", [](const PortCheck& c) { return decibels(c.lossDb); },
-        [](const WorstCase& w) { return between(w.lossDb, decibels); });
+    }
     table.write(out);
 }
 
@@ -169,24 +167,31 @@ void writeTextTable(std::string& out, const Options& options,
     for (const Arm& arm : first.arms) {
         columns.push_back({std::string(arm.name), Align::Right});
     }
-    columns.push_back({"In", Align::Right});
-    columns.push_back({"Out", Align::Right});
-    columns.push_back({"Check", Align::Right});
+    for (const CheckField& field : checkFields) {
+        if (!field.tableHeading.empty()) {
+            columns.push_back({std::string(field.tableHeading), Align::Right});
+        }
+    }
     const std::string series = options.series ? std::string(seriesName(*options.series)) : "";
     if (options.series) {
         for (const Arm& arm : first.arms) {
             columns.push_back({series + " " + std::string(arm.name), Align::Right});
         }
-        columns.push_back({series + " in", Align::Right});
-        columns.push_back({series + " out", Align::Right});
-        columns.push_back({series + " loss", Align::Right});
+        for (const CheckField& field : checkFields) {
+            if (!field.seriesHeading.empty()) {
+                columns.push_back({series + " " + std::string(field.seriesHeading), Align::Right});
+            }
+        }
     }
     if (options.tolerance) {
         columns.push_back({"±" + percent(*options.tolerance) + " loss", Align::Right});
     }
     if (options.availableWatts) {
-        for (const Arm& arm : first.arms) {
-            columns.push_back({"P " + std::string(arm.name), Align::Right});
+        for (const ArmPowerField& field : armPowerFields) {
+            for (const Arm& arm : first.arms) {
+                columns.push_back(
+                    {std::string(field.tableLetter) + " " + std::string(arm.name), Align::Right});
+            }
         }
         columns.push_back({"P load", Align::Right});
     }
@@ -199,9 +204,11 @@ void writeTextTable(std::string& out, const Options& options,
             cells.push_back(ohms(arm.resistor.ohms));
         }
         const auto check = [&](const std::optional<PortCheck>& c) {
-            cells.push_back(c ? ohms(c->inputOhms) : "-");
-            cells.push_back(c ? ohms(c->outputOhms) : "-");
-            cells.push_back(c ? decibels(c->lossDb) : "-");
+            for (const CheckField& field : checkFields) {
+                if (!field.tableHeading.empty()) {
+                    cells.push_back(c ? readingText(*field.quantity, field.value(*c)) : "-");
+                }
+            }
         };
         check(report.exact);
         const std::size_t arms = report.design.arms.size();
@@ -212,11 +219,15 @@ void writeTextTable(std::string& out, const Options& options,
             check(report.standard);
         }
         if (options.tolerance) {
-            cells.push_back(report.worst ? between(report.worst->lossDb, decibels) : "-");
+            cells.push_back(report.worst ? between(report.worst->lossDb, lossQuantity) : "-");
         }
         if (options.availableWatts) {
-            for (std::size_t i = 0; i < arms; ++i) {
-                cells.push_back(report.power ? watts(report.power->resistorWatts[i]) : "-");
+            for (const ArmPowerField& field : armPowerFields) {
+                for (std::size_t i = 0; i < arms; ++i) {
+                    cells.push_back(
+                        report.power ? readingText(*field.quantity, field.value(*report.power, i))
+                                     : "-");
+                }
             }
             cells.push_back(report.power ? watts(report.power->loadWatts) : "-");
         }

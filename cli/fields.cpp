@@ -1,0 +1,70 @@
+#include "cli/fields.h"
+
+#include "cli/number_text.h"
+#include "cli/output_common.h"
+
+#include <algorithm>
+
+namespace zelmarino::cli {
+
+namespace {
+
+std::string digits(const Quantity& quantity, double value, int count) {
+    return quantity.fixed ? fixedPoint(value, count) : significant(value, count);
+}
+
+} // namespace
+
+std::string readingText(const Quantity& quantity, double value) {
+    if (quantity.capped && value >= returnLossCeilingDb) {
+        std::string text = ">";
+        text += fixedPoint(returnLossCeilingDb, 0);
+        return text;
+    }
+    return digits(quantity, value, quantity.readingDigits);
+}
+
+std::string machineText(const Quantity& quantity, double value) {
+    return digits(quantity, quantity.capped ? cappedReturnLoss(value) : value,
+                  quantity.machineDigits);
+}
+
+const std::array<CheckField, 5> checkFields = {{
+    {"input", "Input resistance", "In", "in", &ohmsQuantity,
+     [](const PortCheck& c) { return c.inputOhms; }, [](const WorstCase& w) { return w.inputOhms; },
+     nullptr},
+    {"output", "Output resistance", "Out", "out", &ohmsQuantity,
+     [](const PortCheck& c) { return c.outputOhms; },
+     [](const WorstCase& w) { return w.outputOhms; }, nullptr},
+    {"input_return_loss", "Input return loss", "", "", &returnLossQuantity,
+     [](const PortCheck& c) { return c.inputReturnLossDb; }, nullptr,
+     [](const WorstCase& w) { return w.inputReturnLossDb; }},
+    {"output_return_loss", "Output return loss", "", "", &returnLossQuantity,
+     [](const PortCheck& c) { return c.outputReturnLossDb; }, nullptr,
+     [](const WorstCase& w) { return w.outputReturnLossDb; }},
+    {"loss", "Loss", "Check", "loss", &lossQuantity, [](const PortCheck& c) { return c.lossDb; },
+     [](const WorstCase& w) { return w.lossDb; }, nullptr},
+}};
+
+std::array<const CheckField*, checkFields.size()> worstCaseOrder() {
+    std::array<const CheckField*, checkFields.size()> order{};
+    std::transform(checkFields.begin(), checkFields.end(), order.begin(),
+                   [](const CheckField& field) { return &field; });
+    std::stable_partition(order.begin(), order.end(),
+                          [](const CheckField* field) { return field->quantity == &lossQuantity; });
+    return order;
+}
+
+std::string fieldKey(const CheckField& field) {
+    std::string key(field.key);
+    key += '_';
+    key += field.quantity->key;
+    return key;
+}
+
+const std::array<ArmPowerField, 1> armPowerFields = {{
+    {"dissipation", "Dissipation", "P", &wattsQuantity,
+     [](const PowerShare& share, std::size_t arm) { return share.resistorWatts[arm]; }},
+}};
+
+} // namespace zelmarino::cli

@@ -1,0 +1,70 @@
+// The figures every output format prints, each described once: its name, its unit, how
+// precisely it is written and where its value comes from. A new figure is added here and
+// appears in the text, csv and json outputs alike.
+#pragma once
+
+#include "cli/report.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelmarino::cli {
+
+// How a kind of figure is written: its unit as words take it ("ohm", for csv and json keys)
+// and as people read it ("Ω"), and its digits for readers and for machines.
+struct Quantity {
+    std::string_view key;
+    std::string_view symbol;
+    bool fixed; // a fixed number of decimals, else significant digits
+    int readingDigits;
+    int machineDigits;
+    bool capped; // a return loss: reported up to returnLossCeilingDb
+};
+
+inline constexpr Quantity ohmsQuantity{"ohm", "Ω", false, 6, 9, false};
+inline constexpr Quantity lossQuantity{"db", "dB", true, 4, 6, false};
+inline constexpr Quantity returnLossQuantity{"db", "dB", true, 2, 6, true};
+inline constexpr Quantity wattsQuantity{"w", "W", false, 4, 6, false};
+
+// For people: ">120" for a return loss beyond the ceiling.
+[[nodiscard]] std::string readingText(const Quantity& quantity, double value);
+// For csv and json: every digit worth keeping.
+[[nodiscard]] std::string machineText(const Quantity& quantity, double value);
+
+// A figure of a port check, and of the tolerance worst case where that has one: a range
+// (a port resistance, the loss) or the worst single value (a return loss).
+struct CheckField {
+    std::string_view key;           // "input_return_loss", followed by the unit's key
+    std::string_view label;         // "Input return loss", followed by the unit's symbol
+    std::string_view tableHeading;  // the column of a text table; empty when not shown there
+    std::string_view seriesHeading; // the same for the standard values, after the series name
+    const Quantity* quantity;
+    double (*value)(const PortCheck&);
+    Range (*worstRange)(const WorstCase&);  // null for a single worst value
+    double (*worstValue)(const WorstCase&); // null for a range
+};
+
+// In the order the checks list them. The worst case lists the loss first, as it is what the
+// tolerances mostly move: see worstCaseOrder.
+extern const std::array<CheckField, 5> checkFields;
+
+// The check fields in the worst case's order.
+[[nodiscard]] std::array<const CheckField*, checkFields.size()> worstCaseOrder();
+
+// "input_return_loss_db".
+[[nodiscard]] std::string fieldKey(const CheckField& field);
+
+// A figure per arm when the source's power is given.
+struct ArmPowerField {
+    std::string_view key;         // "dissipation", followed by the unit's key in json
+    std::string_view label;       // "Dissipation"
+    std::string_view tableLetter; // "P", before the arm's name in a text table's heading
+    const Quantity* quantity;
+    double (*value)(const PowerShare&, std::size_t arm);
+};
+
+extern const std::array<ArmPowerField, 1> armPowerFields;
+
+} // namespace zelmarino::cli
