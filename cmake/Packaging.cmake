@@ -2,7 +2,8 @@
 # from its own directory live together in lib/zelmarino, with a link in bin; the menu entry,
 # the AppStream metainfo and the icon go where desktops look for them, and `cpack -G DEB`
 # makes a Debian package of it all. On Windows the program, its pictures and Qt's libraries share
-# the bin folder, and the executable carries its icon and version record.
+# the bin folder, the executable carries its icon and version record, and `cpack -G ZIP` makes
+# the folder a zip that runs where it is unpacked.
 include(GNUInstallDirs)
 
 if(WIN32)
@@ -25,6 +26,47 @@ if(WIN32)
     add_library(zelmarino_resources OBJECT "${PROJECT_BINARY_DIR}/packaging/zelmarino.rc")
 endif()
 
+# What the window program needs beside it on a Windows machine with nothing else installed:
+# Qt's libraries, the platform plugin, the native style and the GIF reader for the schematic
+# pictures (Qt finds plugins in these folders next to the executable), and the compiler's
+# runtime that Qt's libraries import. This is what windeployqt would copy; Debian's Qt has none
+# for Windows targets. CI checks the result against what the programs and each DLL import.
+function(zelmarino_deploy_windows_runtime destination)
+    find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets)
+    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+            DESTINATION "${destination}")
+    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+            DESTINATION "${destination}/platforms")
+    # The native style; Qt 6.7 renamed it.
+    foreach(style IN ITEMS QWindowsVistaStylePlugin QModernWindowsStylePlugin)
+        if(TARGET Qt6::${style})
+            install(FILES $<TARGET_FILE:Qt6::${style}> DESTINATION "${destination}/styles")
+        endif()
+    endforeach()
+    install(FILES $<TARGET_FILE:Qt6::QGifPlugin> DESTINATION "${destination}/imageformats")
+
+    if(MINGW)
+        # Debian's cross compiler knows where its runtime lies; the MinGW of the Qt installer
+        # keeps it beside the compiler.
+        get_filename_component(compiler_dir "${CMAKE_CXX_COMPILER}" DIRECTORY)
+        foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+            execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=${runtime}
+                            OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+            if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+                set(path "${compiler_dir}/${runtime}")
+            endif()
+            if(NOT EXISTS "${path}")
+                message(FATAL_ERROR "No ${runtime} of the compiler to deploy")
+            endif()
+            file(REAL_PATH "${path}" path)
+            install(FILES "${path}" DESTINATION "${destination}")
+        endforeach()
+    else()
+        set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION "${destination}")
+        include(InstallRequiredSystemLibraries)
+    endif()
+endfunction()
+
 if(TARGET zelmarino)
     if(WIN32)
         # A GUI-subsystem program (no console), named as its version record names it.
@@ -43,12 +85,7 @@ if(TARGET zelmarino)
     install(FILES ${ZELMARINO_PICTURES} DESTINATION "${ZELMARINO_PROGRAM_DIR}")
 
     if(WIN32)
-        # Qt's libraries and plugins beside the executable (windeployqt), so the folder runs
-        # as it is. The deployment support is set up where Qt is found, hence Qt once more here.
-        find_package(Qt6 6.4 REQUIRED COMPONENTS Core)
-        qt_generate_deploy_app_script(TARGET zelmarino FILENAME_VARIABLE deploy_script
-            NO_UNSUPPORTED_PLATFORM_ERROR)
-        install(SCRIPT "${deploy_script}")
+        zelmarino_deploy_windows_runtime("${ZELMARINO_PROGRAM_DIR}")
     else()
         # A relative link, so the installed tree may be moved (DESTDIR, a package's root).
         file(RELATIVE_PATH link_target "/${CMAKE_INSTALL_BINDIR}"

@@ -19,9 +19,11 @@ extern "C" const char* __lsan_default_suppressions() {
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
+#ifdef ZELMARINO_XVFB_SMOKE
         if (argument == zelmarino::testing::xcbSmokeChildOption) {
             return zelmarino::testing::runXcbSmokeChild(argc, argv);
         }
+#endif
         if (argument == zelmarino::testing::screenshotsOption && i + 1 < argc) {
             return zelmarino::testing::takeScreenshots(argc, argv, argv[i + 1]);
         }
