@@ -1,6 +1,9 @@
 #include "cli/option_values.h"
 
 #include "cli/number_input.h"
+#include "cli/number_text.h"
+#include "design/attenuator.h"
+#include "design/checked.h"
 
 #include <algorithm>
 #include <array>
@@ -80,6 +83,7 @@ std::optional<Refusal> readImpedance(std::string_view option, std::string_view v
 }
 
 std::optional<Refusal> readLosses(std::string_view value, Options& options) {
+    options.lossText = value;
     if (value.find(':') == std::string_view::npos) {
         const auto loss = readLoss(value);
         if (const auto* failure = std::get_if<Refusal>(&loss)) {
@@ -103,9 +107,15 @@ std::optional<Refusal> readLosses(std::string_view value, Options& options) {
             std::abs(reading.value) > std::numeric_limits<float>::max()) {
             return Refusal{about("--db", value, quoted(parts[i]) + " is out of range")};
         }
-        if (!(reading.value >= std::numeric_limits<float>::min())) {
+        if (!(reading.value > 0.0)) {
             return Refusal{
                 about("--db", value, std::string(partNames.at(i)) + " must be above 0 dB")};
+        }
+        if (reading.value < std::numeric_limits<float>::min()) {
+            return Refusal{about("--db", value,
+                                 std::string(partNames.at(i)) + " " + quoted(parts[i]) +
+                                     " is too small for single precision, which holds no "
+                                     "loss below 1.17549e-38 dB")};
         }
         numbers.at(i) = reading.value;
     }
@@ -125,8 +135,16 @@ std::optional<Refusal> readLosses(std::string_view value, Options& options) {
     options.lossesDb.clear();
     const auto count = static_cast<std::size_t>(rows);
     for (std::size_t i = 0; i < count; ++i) {
-        const double loss = std::min(from + static_cast<double>(i) * step, to);
-        options.lossesDb.push_back(static_cast<float>(loss));
+        const auto loss = static_cast<float>(std::min(from + static_cast<double>(i) * step, to));
+        // Single precision cannot tell apart losses closer than its own spacing there: the
+        // table would print the same design twice.
+        if (i > 0 && loss == options.lossesDb.back()) {
+            return Refusal{about("--db", value,
+                                 "STEP " + quoted(parts[2]) +
+                                     " is finer than single precision can tell apart at " +
+                                     significant(loss, 8) + " dB (rows would repeat)")};
+        }
+        options.lossesDb.push_back(loss);
     }
     options.table = true;
     return std::nullopt;
@@ -182,15 +200,17 @@ std::optional<Refusal> readPower(std::string_view value, Options& options) {
         return Refusal{about("--power", value, "must be a power above 0 W")};
     }
     options.availableWatts = watts;
+    options.powerText = value;
     return std::nullopt;
 }
 
 std::optional<Refusal> readFormat(std::string_view value, Options& options) {
-    constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> formats = {{
+    constexpr std::array<std::pair<std::string_view, OutputFormat>, 5> formats = {{
         {"text", OutputFormat::Text},
         {"csv", OutputFormat::Csv},
         {"json", OutputFormat::Json},
         {"spice", OutputFormat::Spice},
+        {"touchstone", OutputFormat::Touchstone},
     }};
     for (const auto& [name, format] : formats) {
         if (name == value) {
@@ -198,7 +218,64 @@ std::optional<Refusal> readFormat(std::string_view value, Options& options) {
             return std::nullopt;
         }
     }
-    return Refusal{about("--format", value, "not one of text, csv, json, spice")};
+    return Refusal{about("--format", value, "not one of text, csv, json, spice, touchstone")};
+}
+
+namespace {
+
+std::string_view failureName(design::FloatFailure failure) {
+    switch (failure) {
+    case design::FloatFailure::DivisionByZero:
+        return "division by zero";
+    case design::FloatFailure::Overflow:
+        return "overflow";
+    case design::FloatFailure::InvalidOperation:
+        break;
+    }
+    return "invalid operation";
+}
+
+// Why the window's arithmetic cannot design this loss, if it cannot. The arithmetic fails
+// only at the ends: where K = 10^(A/20) rounds to 1 or where K² overflows.
+std::optional<std::string> undesignable(const Options& options, float lossDb) {
+    try {
+        static_cast<void>(
+            design::designAttenuator(options.network, options.zin, options.zout, lossDb));
+    } catch (const design::FloatError& error) {
+        const bool kIsOne = design::voltageRatio(lossDb).value() == 1.0;
+        return std::string(kIsOne ? "too small: 10^(A/20) rounds to 1"
+                                  : "too large for double precision") +
+               " and the calculation fails (" + std::string(failureName(error.failure)) + ")";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Refusal> checkTogether(const Options& options) {
+    if (!options.lossesDb.empty()) {
+        const std::vector<std::string_view> parts = split(options.lossText, ':');
+        // A table's first row is FROM and its last is at most TO: those are what was typed.
+        const std::array<std::pair<float, std::string>, 2> ends = {{
+            {options.lossesDb.front(),
+             options.table ? "FROM " + quoted(parts.front()) + " is " : std::string()},
+            {options.lossesDb.back(),
+             options.table ? "TO " + quoted(parts.at(1)) + " is " : std::string()},
+        }};
+        for (const auto& [loss, which] : ends) {
+            if (const auto why = undesignable(options, loss)) {
+                return Refusal{about("--db", options.lossText, which + *why)};
+            }
+        }
+    }
+    // The source voltage behind Zin is sqrt(4 Zin P), and every voltage of the network is
+    // below it: its square is the largest number the dissipation forms.
+    if (options.availableWatts &&
+        !std::isfinite(4.0 * std::max(options.zin, options.zout) * *options.availableWatts)) {
+        return Refusal{
+            about("--power", options.powerText, "out of range (the dissipation would overflow)")};
+    }
+    return std::nullopt;
 }
 
 } // namespace zelmarino::cli

@@ -26,4 +26,8 @@ namespace zelmarino::cli {
 [[nodiscard]] std::optional<Refusal> readPower(std::string_view value, Options& options);
 [[nodiscard]] std::optional<Refusal> readFormat(std::string_view value, Options& options);
 
+// What no one option shows alone: a loss the arithmetic cannot design for these impedances,
+// a power whose dissipation would overflow.
+[[nodiscard]] std::optional<Refusal> checkTogether(const Options& options);
+
 } // namespace zelmarino::cli

@@ -242,6 +242,9 @@ ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
     } catch (const CLI::ParseError& error) {
         return Refusal{commandLine.refusal(error, arguments)};
     }
+    if (auto refusal = checkTogether(options)) {
+        return *refusal;
+    }
     return options;
 }
 

@@ -22,9 +22,11 @@ struct Options {
     float zout = 0.0F;
     std::vector<float> lossesDb; // one, or the rows of a table
     bool table = false;          // --db FROM:TO:STEP
+    std::string lossText;        // --db as typed, for the refusals that name it
     std::optional<ESeries> series;
     std::optional<double> tolerance;      // a fraction: 0.01 for 1 %
     std::optional<double> availableWatts; // --power
+    std::string powerText;                // --power as typed
     OutputFormat format = OutputFormat::Text;
 };
 

@@ -112,6 +112,28 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"range_from_zero",
                 {"pi", "--zin", "75", "--zout", "50", "--db", "0:10:1"},
                 "--db '0:10:1': FROM must be above 0 dB"},
+        Refusal{"range_from_below_single_precision",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1e-38:1:1"},
+                "--db '1e-38:1:1': FROM '1e-38' is too small for single precision, which holds "
+                "no loss below 1.17549e-38 dB"},
+        Refusal{"step_finer_than_single_precision",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1:1.00001:0.0000001"},
+                "--db '1:1.00001:0.0000001': STEP '0.0000001' is finer than single precision "
+                "can tell apart at 1.0000004 dB (rows would repeat)"},
+        Refusal{"loss_that_overflows_named_as_typed",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "3083.5"},
+                "--db '3083.5': too large for double precision and the calculation fails "
+                "(overflow)"},
+        Refusal{"table_that_overflows_names_its_end",
+                {"t", "--zin", "75", "--zout", "50", "--db", "3000:4000:1"},
+                "--db '3000:4000:1': TO '4000' is too large for double precision and the "
+                "calculation fails (overflow)"},
+        Refusal{"table_whose_first_loss_rounds_k_to_one",
+                {"t", "--zin", "50", "--zout", "50", "--db", "1e-30:1:0.5"},
+                "--db '1e-30:1:0.5': FROM '1e-30' is too small: 10^(A/20) rounds to 1 and the "
+                "calculation fails (division by zero)"},
+        Refusal{"power_whose_dissipation_overflows", with({"--power", "1e308"}),
+                "--power '1e308': out of range (the dissipation would overflow)"},
         Refusal{"range_with_text",
                 {"pi", "--zin", "75", "--zout", "50", "--db", "1:x:1"},
                 "--db '1:x:1': 'x' is not a number"},
@@ -120,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "--db '1:100:0.00001': more than 1000000 designs"},
         Refusal{"loss_that_rounds_k_to_one",
                 {"pi", "--zin", "75", "--zout", "75", "--db", "1e-30"},
-                "--db '1E-30': the calculation fails (division by zero)"},
+                "--db '1e-30': too small: 10^(A/20) rounds to 1 and the calculation fails "
+                "(division by zero)"},
         Refusal{"unknown_series", with({"--series", "E5"}),
                 "--series 'E5': not one of E6, E12, E24, E48, E96, E192"},
         Refusal{"tolerance_too_large", with({"--tolerance", "100"}),
