@@ -1,4 +1,5 @@
 // zelmarino-calc: the window's attenuator calculation on the command line.
+#include "cli/output_sink.h"
 #include "cli/run.h"
 
 #include <cstdio>
@@ -10,13 +11,14 @@ int main(int argc, char** argv) {
     try {
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const auto result = zelmarino::cli::run(arguments);
-        std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+        zelmarino::cli::FileSink out(stdout);
+        out.write(result.out);
+        out.flush();
         std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-        if (std::fflush(stdout) != 0) {
-            std::fputs("zelmarino-calc: cannot write the output\n", stderr);
-            return zelmarino::cli::exitRefused;
-        }
         return result.exitStatus;
+    } catch (const zelmarino::cli::WriteError& error) {
+        std::fprintf(stderr, "zelmarino-calc: cannot write the output: %s\n", error.what());
+        return zelmarino::cli::exitRefused;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zelmarino-calc: %s\n", error.what());
         return zelmarino::cli::exitRefused;

@@ -46,13 +46,14 @@ private:
 
 } // namespace
 
-ProgramRun runProgram(const std::string& path, const std::vector<std::string>& arguments) {
+ProgramRun runProgram(const std::string& path, const std::vector<std::string>& arguments,
+                      int stdoutFd) {
     TemporaryFile out;
     TemporaryFile err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out.fd(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, stdoutFd >= 0 ? stdoutFd : out.fd(), STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err.fd(), STDERR_FILENO);
 
     std::vector<std::string> words = {path};
@@ -80,8 +81,8 @@ ProgramRun runProgram(const std::string& path, const std::vector<std::string>& a
     return run;
 }
 
-ProgramRun runCalc(const std::vector<std::string>& arguments) {
-    return runProgram(ZELMARINO_CALC_PATH, arguments);
+ProgramRun runCalc(const std::vector<std::string>& arguments, int stdoutFd) {
+    return runProgram(ZELMARINO_CALC_PATH, arguments, stdoutFd);
 }
 
 std::string readFile(const std::string& path) {

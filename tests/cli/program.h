@@ -12,10 +12,12 @@ struct ProgramRun {
     std::string err;
 };
 
-ProgramRun runProgram(const std::string& path, const std::vector<std::string>& arguments);
+// `stdoutFd`, when given, replaces the collected standard output (which is then empty).
+ProgramRun runProgram(const std::string& path, const std::vector<std::string>& arguments,
+                      int stdoutFd = -1);
 
 // The program under test, as the build placed it.
-ProgramRun runCalc(const std::vector<std::string>& arguments);
+ProgramRun runCalc(const std::vector<std::string>& arguments, int stdoutFd = -1);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
