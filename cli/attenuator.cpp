@@ -76,9 +76,9 @@ std::string_view networkTitle(Network network) {
     return "L attenuator matched at the input port";
 }
 
-Design makeDesign(Network network, float zin, float zout, float lossDb) {
+Design makeDesign(Network network, float zin, float zout, float lossDb, design::ShuntAt shunt) {
     const design::Attenuator designed =
-        design::asWired(design::designAttenuator(network, zin, zout, lossDb));
+        design::asWired(design::designPlaced(network, zin, zout, lossDb, shunt));
     Design shown{network,
                  designed.zin,
                  designed.zout,

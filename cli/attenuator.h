@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/attenuator.h"
+#include "design/placement.h"
 
 #include <string>
 #include <string_view>
@@ -38,7 +39,8 @@ struct Design {
 
 // The window's design for these entries. Throws design::FloatError when the arithmetic fails
 // (a loss so small that K rounds to 1).
-[[nodiscard]] Design makeDesign(Network network, float zin, float zout, float lossDb);
+[[nodiscard]] Design makeDesign(Network network, float zin, float zout, float lossDb,
+                               design::ShuntAt shunt = design::ShuntAt::Output);
 
 // The indices of the arms that came out negative, negative zero included: the design cannot
 // be built.

@@ -84,6 +84,10 @@ std::optional<Refusal> readImpedance(std::string_view option, std::string_view v
 
 std::optional<Refusal> readLosses(std::string_view value, Options& options) {
     options.lossText = value;
+    if (value == "min") {
+        options.minimumLossPad = true;
+        return std::nullopt;
+    }
     if (value.find(':') == std::string_view::npos) {
         const auto loss = readLoss(value);
         if (const auto* failure = std::get_if<Refusal>(&loss)) {
@@ -239,8 +243,8 @@ std::string_view failureName(design::FloatFailure failure) {
 // only at the ends: where K = 10^(A/20) rounds to 1 or where K² overflows.
 std::optional<std::string> undesignable(const Options& options, float lossDb) {
     try {
-        static_cast<void>(
-            design::designAttenuator(options.network, options.zin, options.zout, lossDb));
+        static_cast<void>(design::designPlaced(options.network, options.zin, options.zout, lossDb,
+                                               options.shuntAt));
     } catch (const design::FloatError& error) {
         const bool kIsOne = design::voltageRatio(lossDb).value() == 1.0;
         return std::string(kIsOne ? "too small: 10^(A/20) rounds to 1"
@@ -250,9 +254,61 @@ std::optional<std::string> undesignable(const Options& options, float lossDb) {
     return std::nullopt;
 }
 
+bool isL(Network network) {
+    return network == Network::LOut || network == Network::LIn;
+}
+
+std::optional<Refusal> placeShunt(const Options& options, std::string_view typed) {
+    if (!isL(options.network)) {
+        return Refusal{about("--shunt-at", typed, "only an L has one shunt arm to place")};
+    }
+    return std::nullopt;
+}
+
+// --db min: the loss of the minimum-loss pad, or why there is none.
+std::optional<Refusal> findMinimumLoss(Options& options) {
+    const auto loss =
+        design::minimumLossPad(options.network, options.zin, options.zout, options.shuntAt);
+    if (loss) {
+        options.lossesDb = {*loss};
+        return std::nullopt;
+    }
+    if (options.zin == options.zout) {
+        return Refusal{
+            about("--db", "min", "between equal impedances the least loss is 0 dB, no pad at all")};
+    }
+    const bool atInput = options.shuntAt == design::ShuntAt::Input;
+    return Refusal{about("--db", "min",
+                         std::string("an L matches both ports only with its shunt across the "
+                                     "smaller impedance: add --shunt-at ") +
+                             (atInput ? "output" : "input"))};
+}
+
 } // namespace
 
-std::optional<Refusal> checkTogether(const Options& options) {
+std::optional<Refusal> readShuntAt(std::string_view value, Options& options) {
+    if (value == "input") {
+        options.shuntAt = design::ShuntAt::Input;
+    } else if (value == "output") {
+        options.shuntAt = design::ShuntAt::Output;
+    } else {
+        return Refusal{about("--shunt-at", value, "not one of input, output")};
+    }
+    options.shuntAtText = value;
+    return std::nullopt;
+}
+
+std::optional<Refusal> completeOptions(Options& options) {
+    if (!options.shuntAtText.empty()) {
+        if (auto refusal = placeShunt(options, options.shuntAtText)) {
+            return refusal;
+        }
+    }
+    if (options.minimumLossPad) {
+        if (auto refusal = findMinimumLoss(options)) {
+            return refusal;
+        }
+    }
     if (!options.lossesDb.empty()) {
         const std::vector<std::string_view> parts = split(options.lossText, ':');
         // A table's first row is FROM and its last is at most TO: those are what was typed.

@@ -26,8 +26,12 @@ namespace zelmarino::cli {
 [[nodiscard]] std::optional<Refusal> readPower(std::string_view value, Options& options);
 [[nodiscard]] std::optional<Refusal> readFormat(std::string_view value, Options& options);
 
-// What no one option shows alone: a loss the arithmetic cannot design for these impedances,
-// a power whose dissipation would overflow.
-[[nodiscard]] std::optional<Refusal> checkTogether(const Options& options);
+// "input" or "output": where an L's shunt arm goes.
+[[nodiscard]] std::optional<Refusal> readShuntAt(std::string_view value, Options& options);
+
+// What no one option shows alone, once all are read: a shunt to place on a network that is
+// no L, the loss of --db min, a loss the arithmetic cannot design for these impedances, a
+// power whose dissipation would overflow.
+[[nodiscard]] std::optional<Refusal> completeOptions(Options& options);
 
 } // namespace zelmarino::cli

@@ -74,7 +74,12 @@ std::vector<ValueOption> valueOptions(Options& options) {
         {"--zin", true, "OHMS", "input impedance: 75, 2.2k, 1k5, 1M (prefixes m, k, M, G)",
          impedance("--zin", options.zin)},
         {"--zout", true, "OHMS", "output impedance", impedance("--zout", options.zout)},
-        {"--db", true, "DB", "loss in dB, above 0; or FROM:TO:STEP for a table", into(readLosses)},
+        {"--db", true, "DB", "loss in dB, above 0; FROM:TO:STEP for a table; or min for\n"
+         "the minimum-loss pad", into(readLosses)},
+        {"--shunt-at", false, "PORT",
+         "input or output (the default, as the window): the port an L's\n"
+         "shunt arm goes across; input gives the 50 to 75 ohm minimum-loss pad",
+         into(readShuntAt)},
         {"--series", false, "E24",
          "round each arm to the nearest value of E6, E12, E24, E48,\n"
          "E96 or E192 and check the rounded network",
@@ -242,7 +247,7 @@ ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
     } catch (const CLI::ParseError& error) {
         return Refusal{commandLine.refusal(error, arguments)};
     }
-    if (auto refusal = checkTogether(options)) {
+    if (auto refusal = completeOptions(options)) {
         return *refusal;
     }
     return options;

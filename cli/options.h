@@ -4,6 +4,7 @@
 
 #include "cli/attenuator.h"
 #include "cli/e_series.h"
+#include "design/placement.h"
 
 #include <optional>
 #include <span>
@@ -23,6 +24,9 @@ struct Options {
     std::vector<float> lossesDb; // one, or the rows of a table
     bool table = false;          // --db FROM:TO:STEP
     std::string lossText;        // --db as typed, for the refusals that name it
+    bool minimumLossPad = false; // --db min: the loss is found once the impedances are known
+    design::ShuntAt shuntAt = design::ShuntAt::Output; // an L's, as the window places it
+    std::string shuntAtText;                           // --shunt-at as typed, if given
     std::optional<ESeries> series;
     std::optional<double> tolerance;      // a fraction: 0.01 for 1 %
     std::optional<double> availableWatts; // --power

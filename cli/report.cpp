@@ -5,7 +5,8 @@
 namespace zelmarino::cli {
 
 DesignReport makeReport(const Options& options, float lossDb) {
-    DesignReport report{makeDesign(options.network, options.zin, options.zout, lossDb)};
+    DesignReport report{
+        makeDesign(options.network, options.zin, options.zout, lossDb, options.shuntAt)};
     const Design& design = report.design;
     report.negative = negativeArms(design);
     std::vector<Resistor> built = resistorsOf(design);

@@ -49,6 +49,19 @@ TEST(Options, counts_a_range_in_decimal_steps_up_to_and_including_its_end) {
               (std::vector<float>{3.0F, 4.0F}));
 }
 
+TEST(Options, finds_the_minimum_loss_once_the_impedances_are_known) {
+    // The published 50/75 ohm pad, 5.72 dB, in both directions with the shunt on the 50 ohm
+    // side, whichever order the options come in.
+    const Options up =
+        parsed({"l-out", "--db", "min", "--shunt-at", "input", "--zin", "50", "--zout", "75"});
+    EXPECT_EQ(up.shuntAt, design::ShuntAt::Input);
+    ASSERT_EQ(up.lossesDb.size(), 1U);
+    EXPECT_NEAR(up.lossesDb.front(), 5.7195, 1e-4);
+    const Options down = parsed({"l-in", "--zin", "75", "--zout", "50", "--db", "min"});
+    EXPECT_EQ(down.shuntAt, design::ShuntAt::Output);
+    EXPECT_EQ(down.lossesDb, up.lossesDb);
+}
+
 TEST(Options, reads_power_in_watts_with_prefix_or_in_dbm) {
     const auto watts = [](std::string_view power) {
         return *parsed({"pi", "--zin", "50", "--zout", "50", "--db", "3", "--power", power})
