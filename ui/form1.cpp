@@ -108,8 +108,9 @@ Form1::Form1(QWidget* parent)
     buildControls(m_clientArea);
     wireEvents();
 
-    resize(m_clientArea->sizeHint().width(),
-           m_clientArea->sizeHint().height() + m_menuBar->sizeHint().height());
+    // The layout gives the menu bar its height for the window's width, which Windows' style
+    // makes a pixel more than its size hint: the whole client area stays below it.
+    resize(layout->totalSizeHint());
 }
 
 Form1::~Form1() = default;
