@@ -4,6 +4,7 @@
 #include "cli/number_text.h"
 #include "cli/output_common.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -29,39 +30,38 @@ std::string lower(std::string_view text) {
     return result;
 }
 
-// Quotes a field only where it needs it.
-std::string field(const std::string& text) {
-    if (text.find_first_of(",\"\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
-
+// One line of fields, written straight into the output; a field is quoted only where it
+// needs it.
 class Line {
 public:
-    void add(const std::string& text) {
+    explicit Line(std::string& out)
+        : m_out(out) {}
+    void add(std::string_view text) {
         if (m_started) {
-            m_text += ',';
+            m_out += ',';
         }
         m_started = true;
-        m_text += field(text);
+        const auto special = [](char c) { return c == ',' || c == '"' || c == '\n'; };
+        if (std::none_of(text.begin(), text.end(), special)) {
+            m_out.append(text);
+            return;
+        }
+        m_out += '"';
+        for (const char c : text) {
+            m_out += c;
+            if (c == '"') {
+                m_out += '"';
+            }
+        }
+        m_out += '"';
     }
-    void finish(std::string& out) {
-        out += m_text;
-        out += '\n';
-        m_text.clear();
+    void finish() {
+        m_out += '\n';
         m_started = false;
     }
 
 private:
-    std::string m_text;
+    std::string& m_out;
     bool m_started = false;
 };
 
@@ -81,7 +81,9 @@ void addWorstHeadings(Line& line) {
     line.add("tolerance_percent");
     for (const CheckField* field : worstCaseOrder()) {
         if (field->worstRange == nullptr) {
-            line.add("worst_" + fieldKey(*field));
+            std::string name = "worst_";
+            name += fieldKey(*field);
+            line.add(name);
             continue;
         }
         for (const char* end : {"_low_", "_high_"}) {
@@ -106,15 +108,9 @@ void addWorst(Line& line, const std::optional<WorstCase>& worst) {
     }
 }
 
-} // namespace
-
-void writeCsv(std::string& out, const Options& options, std::span<const DesignReport> reports) {
-    if (reports.empty()) {
-        return;
-    }
-    const Design& first = reports.front().design;
+void writeHeader(std::string& out, const Options& options, const Design& first) {
     const std::string series = options.series ? lower(seriesName(*options.series)) : "";
-    Line line;
+    Line line(out);
     for (const char* name : {"network", "zin_ohm", "zout_ohm", "ports_exchanged", "loss_db",
                              "minimum_loss_db", "realisable", "negative_arms"}) {
         line.add(name);
@@ -143,51 +139,75 @@ void writeCsv(std::string& out, const Options& options, std::span<const DesignRe
         }
         line.add("load_w");
     }
-    line.finish(out);
+    line.finish();
+}
 
-    for (const DesignReport& report : reports) {
-        const Design& design = report.design;
-        line.add(std::string(networkName(design.network)));
-        line.add(entryText(design.zin));
-        line.add(entryText(design.zout));
-        line.add(design.portsExchanged ? "yes" : "no");
-        line.add(entryText(design.lossDb));
-        line.add(decibels(design.minimumLossDb));
-        line.add(report.realisable() ? "yes" : "no");
-        std::string negative;
-        for (const std::size_t i : report.negative) {
-            negative += (negative.empty() ? "" : " ") + std::string(design.arms[i].name);
+void writeRow(std::string& out, const Options& options, const DesignReport& report) {
+    Line line(out);
+    const Design& design = report.design;
+    line.add(networkName(design.network));
+    line.add(entryText(design.zin));
+    line.add(entryText(design.zout));
+    line.add(design.portsExchanged ? "yes" : "no");
+    line.add(entryText(design.lossDb));
+    line.add(decibels(design.minimumLossDb));
+    line.add(report.realisable() ? "yes" : "no");
+    std::string negative;
+    for (const std::size_t i : report.negative) {
+        if (!negative.empty()) {
+            negative += ' ';
         }
-        line.add(negative);
-        for (const Arm& arm : design.arms) {
-            line.add(ohms(arm.resistor.ohms));
-            line.add(arm.windowText);
-        }
-        addCheck(line, report.exact);
-        const std::size_t arms = design.arms.size();
-        if (options.series) {
-            for (std::size_t i = 0; i < arms; ++i) {
-                line.add(report.standardOhms ? ohms((*report.standardOhms)[i]) : "");
-            }
-            addCheck(line, report.standard);
-        }
-        if (options.tolerance) {
-            line.add(significant(*options.tolerance * 100.0, 6));
-            addWorst(line, report.worst);
-        }
-        if (options.availableWatts) {
-            line.add(watts(*options.availableWatts));
-            for (const ArmPowerField& field : armPowerFields) {
-                for (std::size_t i = 0; i < arms; ++i) {
-                    line.add(report.power
-                                 ? machineText(*field.quantity, field.value(*report.power, i))
-                                 : "");
-                }
-            }
-            line.add(report.power ? watts(report.power->loadWatts) : "");
-        }
-        line.finish(out);
+        negative += design.arms[i].name;
     }
+    line.add(negative);
+    for (const Arm& arm : design.arms) {
+        line.add(ohms(arm.resistor.ohms));
+        line.add(arm.windowText);
+    }
+    addCheck(line, report.exact);
+    const std::size_t arms = design.arms.size();
+    if (options.series) {
+        for (std::size_t i = 0; i < arms; ++i) {
+            line.add(report.standardOhms ? ohms((*report.standardOhms)[i]) : "");
+        }
+        addCheck(line, report.standard);
+    }
+    if (options.tolerance) {
+        line.add(significant(*options.tolerance * 100.0, 6));
+        addWorst(line, report.worst);
+    }
+    if (options.availableWatts) {
+        line.add(watts(*options.availableWatts));
+        for (const ArmPowerField& field : armPowerFields) {
+            for (std::size_t i = 0; i < arms; ++i) {
+                line.add(report.power ? machineText(*field.quantity, field.value(*report.power, i))
+                                      : "");
+            }
+        }
+        line.add(report.power ? watts(report.power->loadWatts) : "");
+    }
+    line.finish();
+}
+
+class CsvWriter final : public DesignWriter {
+public:
+    explicit CsvWriter(const Options& options)
+        : m_options(options) {}
+    void begin(std::string& out, const DesignReport& first) override {
+        writeHeader(out, m_options, first.design);
+    }
+    void row(std::string& out, const DesignReport& report) override {
+        writeRow(out, m_options, report);
+    }
+
+private:
+    const Options& m_options;
+};
+
+} // namespace
+
+std::unique_ptr<DesignWriter> csvWriter(const Options& options) {
+    return std::make_unique<CsvWriter>(options);
 }
 
 } // namespace zelmarino::cli

@@ -2,14 +2,14 @@
 // design of a table has the same columns; those of options not given are left out.
 #pragma once
 
+#include "cli/design_writer.h"
 #include "cli/options.h"
-#include "cli/report.h"
 
-#include <span>
-#include <string>
+#include <memory>
 
 namespace zelmarino::cli {
 
-void writeCsv(std::string& out, const Options& options, std::span<const DesignReport> reports);
+// Keeps `options`, which must outlive it.
+[[nodiscard]] std::unique_ptr<DesignWriter> csvWriter(const Options& options);
 
 } // namespace zelmarino::cli

@@ -112,13 +112,7 @@ void appendDesign(std::string& out, const DesignReport& report) {
            "\n    }");
 }
 
-} // namespace
-
-void writeJson(std::string& out, const Options& options, std::span<const DesignReport> reports) {
-    if (reports.empty()) {
-        return;
-    }
-    const Design& first = reports.front().design;
+void writeHead(std::string& out, const Options& options, const Design& first) {
     out += "{\n  \"network\": ";
     appendText(out, networkName(first.network));
     append(out, ",\n  \"zin_ohm\": ", entryText(first.zin),
@@ -135,11 +129,33 @@ void writeJson(std::string& out, const Options& options, std::span<const DesignR
            ",\n  \"available_w\": ",
            options.availableWatts ? number(*options.availableWatts, 6) : "null",
            ",\n  \"designs\": [\n");
-    for (std::size_t i = 0; i < reports.size(); ++i) {
-        appendDesign(out, reports[i]);
-        out += i + 1 < reports.size() ? ",\n" : "\n";
+}
+
+class JsonWriter final : public DesignWriter {
+public:
+    explicit JsonWriter(const Options& options)
+        : m_options(options) {}
+    void begin(std::string& out, const DesignReport& first) override {
+        writeHead(out, m_options, first.design);
     }
-    out += "  ]\n}\n";
+    void row(std::string& out, const DesignReport& report) override {
+        if (m_started) {
+            out += ",\n";
+        }
+        m_started = true;
+        appendDesign(out, report);
+    }
+    void end(std::string& out) override { out += "\n  ]\n}\n"; }
+
+private:
+    const Options& m_options;
+    bool m_started = false;
+};
+
+} // namespace
+
+std::unique_ptr<DesignWriter> jsonWriter(const Options& options) {
+    return std::make_unique<JsonWriter>(options);
 }
 
 } // namespace zelmarino::cli

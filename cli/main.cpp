@@ -4,18 +4,19 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 #include <string_view>
 #include <vector>
 
 int main(int argc, char** argv) {
     try {
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-        const auto result = zelmarino::cli::run(arguments);
         zelmarino::cli::FileSink out(stdout);
-        out.write(result.out);
+        std::string err;
+        const int status = zelmarino::cli::run(arguments, out, err);
         out.flush();
-        std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-        return result.exitStatus;
+        std::fwrite(err.data(), 1, err.size(), stderr);
+        return status;
     } catch (const zelmarino::cli::WriteError& error) {
         std::fprintf(stderr, "zelmarino-calc: cannot write the output: %s\n", error.what());
         return zelmarino::cli::exitRefused;

@@ -1,6 +1,7 @@
 #include "cli/run.h"
 
 #include "cli/csv_output.h"
+#include "cli/design_writer.h"
 #include "cli/json_output.h"
 #include "cli/number_text.h"
 #include "cli/options.h"
@@ -11,7 +12,8 @@
 #include "design/checked.h"
 #include "version.h"
 
-#include <algorithm>
+#include <memory>
+#include <optional>
 #include <variant>
 
 namespace zelmarino::cli {
@@ -19,6 +21,10 @@ namespace zelmarino::cli {
 namespace {
 
 constexpr std::string_view programName = "zelmarino-calc";
+
+// The output is handed on in pieces of about this size, and at once after the first design,
+// so that a reader sees the table begin without waiting for its end.
+constexpr std::size_t pieceBytes = std::size_t{64} << 10U;
 
 std::string_view failureName(design::FloatFailure failure) {
     switch (failure) {
@@ -32,82 +38,141 @@ std::string_view failureName(design::FloatFailure failure) {
     return "invalid operation";
 }
 
-RunResult refused(const std::string& message) {
-    return {exitRefused, "", std::string(programName) + ": " + message + "\n"};
+int refuse(std::string& err, const std::string& message) {
+    err = std::string(programName) + ": " + message + "\n";
+    return exitRefused;
 }
 
-void writeOutput(std::string& out, const Options& options, std::span<const DesignReport> reports) {
-    switch (options.format) {
-    case OutputFormat::Text:
-        if (options.table) {
-            writeTextTable(out, options, reports);
-        } else {
-            writeTextReport(out, options, reports.front());
+std::string calculationFails(float loss, const design::FloatError& error) {
+    return "--db '" + entryText(loss) + "': the calculation fails (" +
+           std::string(failureName(error.failure)) + ")";
+}
+
+// The first loss whose calculation fails, and why. It fails, if anywhere, at an end of the
+// range (K rounds to 1 at the smallest losses, the arithmetic overflows at the largest), so
+// the ends are tried first and the whole range is searched in order only when one fails.
+std::optional<std::string> firstFailure(const Options& options) {
+    const auto fails = [&](float loss) {
+        try {
+            (void)makeReport(options, loss);
+            return false;
+        } catch (const design::FloatError&) {
+            return true;
         }
-        return;
-    case OutputFormat::Csv:
-        writeCsv(out, options, reports);
-        return;
-    case OutputFormat::Json:
-        writeJson(out, options, reports);
-        return;
-    case OutputFormat::Spice:
-        writeSpice(out, options, reports);
-        return;
+    };
+    if (!fails(options.lossesDb.front()) && !fails(options.lossesDb.back())) {
+        return std::nullopt;
     }
-}
-
-RunResult design(const Options& options) {
-    std::vector<DesignReport> reports;
-    reports.reserve(options.lossesDb.size());
     for (const float loss : options.lossesDb) {
         try {
-            reports.push_back(makeReport(options, loss));
+            (void)makeReport(options, loss);
         } catch (const design::FloatError& error) {
-            return refused("--db '" + entryText(loss) + "': the calculation fails (" +
-                           std::string(failureName(error.failure)) + ")");
+            return calculationFails(loss, error);
         }
     }
-    RunResult result;
-    // Room for the whole output up front (a json design takes under a kilobyte), so that
-    // a table of many designs is not copied again and again as it grows.
-    constexpr std::size_t bytesPerDesign = 1024;
-    constexpr std::size_t largestReserve = std::size_t{64} << 20U;
-    result.out.reserve(std::min(reports.size() * bytesPerDesign, largestReserve));
-    writeOutput(result.out, options, reports);
-    const auto below = static_cast<std::size_t>(std::count_if(
-        reports.begin(), reports.end(), [](const DesignReport& r) { return !r.realisable(); }));
-    if (below == 0) {
-        return result;
+    return std::nullopt;
+}
+
+std::unique_ptr<DesignWriter> writerFor(const Options& options) {
+    switch (options.format) {
+    case OutputFormat::Text:
+        return options.table ? textTableWriter(options) : textReportWriter(options);
+    case OutputFormat::Csv:
+        return csvWriter(options);
+    case OutputFormat::Json:
+        return jsonWriter(options);
+    case OutputFormat::Spice:
+        break;
     }
-    result.exitStatus = exitBelowMinimum;
-    if (options.format != OutputFormat::Text) {
-        // The text report says so itself; the other formats keep their output clean.
-        const std::string minimum = fixedPoint(reports.front().design.minimumLossDb, 4) + " dB";
-        const std::string what =
-            options.table ? "designs below the minimum loss of " + minimum + ": " +
-                                std::to_string(below) + " of " + std::to_string(reports.size())
-                          : "the loss is below the minimum of " + minimum + ": " +
-                                negativeArmNames(reports.front()) + " negative";
-        result.err = std::string(programName) + ": " + what + "\n";
+    return spiceWriter(options);
+}
+
+// The standard-error line for designs below the minimum loss; the text report says so itself,
+// and the other formats keep their output clean.
+std::string belowMinimum(const Options& options, const DesignReport& first, std::size_t below,
+                         std::size_t designs) {
+    const std::string minimum = fixedPoint(first.design.minimumLossDb, 4) + " dB";
+    const std::string what = options.table
+                                 ? "designs below the minimum loss of " + minimum + ": " +
+                                       std::to_string(below) + " of " + std::to_string(designs)
+                                 : "the loss is below the minimum of " + minimum + ": " +
+                                       negativeArmNames(first) + " negative";
+    return std::string(programName) + ": " + what + "\n";
+}
+
+int design(const Options& options, OutputSink& out, std::string& err) {
+    if (const std::optional<std::string> failure = firstFailure(options)) {
+        return refuse(err, *failure);
     }
-    return result;
+    const std::unique_ptr<DesignWriter> writer = writerFor(options);
+    float loss = 0.0F; // the one in hand, for a failure between the ends of the range
+    try {
+        if (writer->measuresFirst()) {
+            for (const float each : options.lossesDb) {
+                loss = each;
+                writer->measure(makeReport(options, loss));
+            }
+        }
+        std::string piece;
+        std::optional<DesignReport> first;
+        std::size_t below = 0;
+        for (const float each : options.lossesDb) {
+            loss = each;
+            DesignReport report = makeReport(options, loss);
+            if (!first) {
+                writer->begin(piece, report);
+            }
+            writer->row(piece, report);
+            if (!report.realisable()) {
+                ++below;
+            }
+            if (!first || piece.size() >= pieceBytes) {
+                out.write(piece);
+                piece.clear();
+                if (!first) {
+                    out.flush();
+                    first = std::move(report);
+                }
+            }
+        }
+        writer->end(piece);
+        out.write(piece);
+        if (below == 0) {
+            return 0;
+        }
+        if (options.format != OutputFormat::Text) {
+            err = belowMinimum(options, *first, below, options.lossesDb.size());
+        }
+        return exitBelowMinimum;
+    } catch (const design::FloatError& error) {
+        // Only a loss between the ends of the range can fail here, after part of the table.
+        return refuse(err, calculationFails(loss, error));
+    }
 }
 
 } // namespace
 
-RunResult run(std::span<const std::string_view> arguments) {
+int run(std::span<const std::string_view> arguments, OutputSink& out, std::string& err) {
     const ParsedCommand command = parseCommand(arguments);
     if (const auto* help = std::get_if<HelpRequest>(&command)) {
-        return {0, help->text, ""};
+        out.write(help->text);
+        return 0;
     }
     if (std::holds_alternative<VersionRequest>(command)) {
-        return {0, std::string(programName) + " " + std::string(applicationVersion) + "\n", ""};
+        out.write(std::string(programName) + " " + std::string(applicationVersion) + "\n");
+        return 0;
     }
     if (const auto* refusal = std::get_if<Refusal>(&command)) {
-        return refused(refusal->message);
+        return refuse(err, refusal->message);
     }
-    return design(std::get<Options>(command));
+    return design(std::get<Options>(command), out, err);
+}
+
+RunResult run(std::span<const std::string_view> arguments) {
+    RunResult result;
+    StringSink out(result.out);
+    result.exitStatus = run(arguments, out, result.err);
+    return result;
 }
 
 } // namespace zelmarino::cli

@@ -4,7 +4,7 @@
 #include "cli/output_common.h"
 
 #include <cctype>
-#include <set>
+#include <utility>
 
 namespace zelmarino::cli {
 
@@ -90,22 +90,36 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
     append(out, ".ends ", name, "\n");
 }
 
-} // namespace
-
-void writeSpice(std::string& out, const Options& options, std::span<const DesignReport> reports) {
-    std::set<std::string> used;
-    for (std::size_t i = 0; i < reports.size(); ++i) {
-        std::string name = subcircuitName(options, reports[i].design);
-        if (!used.insert(name).second) {
-            // Losses closer than the seven digits shown still need names of their own.
-            name += "_" + std::to_string(i + 1);
-            used.insert(name);
+class SpiceWriter final : public DesignWriter {
+public:
+    explicit SpiceWriter(const Options& options)
+        : m_options(options) {}
+    void row(std::string& out, const DesignReport& report) override {
+        std::string name = subcircuitName(m_options, report.design);
+        std::string unique = name;
+        if (name == m_previous) {
+            // Losses closer than the seven digits shown still need names of their own. The
+            // losses of a table only grow, so a name can only repeat the one before it.
+            unique += "_" + std::to_string(m_count + 1);
         }
-        if (i > 0) {
+        if (m_count > 0) {
             out += '\n';
         }
-        writeSubcircuit(out, options, reports[i], name);
+        writeSubcircuit(out, m_options, report, unique);
+        m_previous = std::move(name);
+        ++m_count;
     }
+
+private:
+    const Options& m_options;
+    std::string m_previous;
+    std::size_t m_count = 0;
+};
+
+} // namespace
+
+std::unique_ptr<DesignWriter> spiceWriter(const Options& options) {
+    return std::make_unique<SpiceWriter>(options);
 }
 
 } // namespace zelmarino::cli

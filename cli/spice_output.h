@@ -2,14 +2,14 @@
 // exact resistors or, with --series, the standard ones; comments say what each one is.
 #pragma once
 
+#include "cli/design_writer.h"
 #include "cli/options.h"
-#include "cli/report.h"
 
-#include <span>
-#include <string>
+#include <memory>
 
 namespace zelmarino::cli {
 
-void writeSpice(std::string& out, const Options& options, std::span<const DesignReport> reports);
+// Keeps `options`, which must outlive it.
+[[nodiscard]] std::unique_ptr<DesignWriter> spiceWriter(const Options& options);
 
 } // namespace zelmarino::cli

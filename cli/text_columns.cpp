@@ -1,7 +1,7 @@
 #include "cli/text_columns.h"
 
 #include <algorithm>
-#include <iterator>
+#include <utility>
 
 namespace zelmarino::cli {
 
@@ -12,45 +12,61 @@ std::size_t displayWidth(const std::string& text) {
     }));
 }
 
+TextColumns::TextColumns(std::vector<Column> columns)
+    : m_columns(std::move(columns)) {
+    for (const Column& column : m_columns) {
+        m_widths.push_back(displayWidth(column.heading));
+    }
+}
+
+void TextColumns::widen(const std::vector<std::string>& cells) {
+    const std::size_t count = std::min(cells.size(), m_widths.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        m_widths[i] = std::max(m_widths[i], displayWidth(cells[i]));
+    }
+}
+
 void TextColumns::addRow(std::vector<std::string> cells) {
-    cells.resize(m_columns.size());
-    m_cells.insert(m_cells.end(), std::make_move_iterator(cells.begin()),
-                   std::make_move_iterator(cells.end()));
+    widen(cells);
+    m_rows.push_back(std::move(cells));
 }
 
 void TextColumns::write(std::string& out) const {
-    const std::size_t count = m_columns.size();
-    std::vector<std::size_t> widths;
+    writeHeading(out);
+    for (const std::vector<std::string>& row : m_rows) {
+        writeRow(out, row);
+    }
+}
+
+void TextColumns::writeHeading(std::string& out) const {
+    std::vector<std::string> headings;
+    headings.reserve(m_columns.size());
     for (const Column& column : m_columns) {
-        widths.push_back(displayWidth(column.heading));
+        headings.push_back(column.heading);
     }
-    for (std::size_t i = 0; i < m_cells.size(); ++i) {
-        widths[i % count] = std::max(widths[i % count], displayWidth(m_cells[i]));
-    }
-    const auto writeLine = [&](const auto& cellAt) {
-        const std::size_t start = out.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::string& cell = cellAt(i);
-            if (i > 0) {
-                out.append(2, ' ');
-            }
-            const std::size_t padding = widths[i] - displayWidth(cell);
-            if (m_columns[i].align == Align::Right) {
-                out.append(padding, ' ');
-                out += cell;
-            } else {
-                out += cell;
-                out.append(padding, ' ');
-            }
+    writeRow(out, headings);
+}
+
+void TextColumns::writeRow(std::string& out, const std::vector<std::string>& cells) const {
+    static const std::string blank;
+    const std::size_t start = out.size();
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const std::string& cell = i < cells.size() ? cells[i] : blank;
+        if (i > 0) {
+            out.append(2, ' ');
         }
-        const std::size_t end = out.find_last_not_of(' ');
-        out.resize(end == std::string::npos || end < start ? start : end + 1);
-        out += '\n';
-    };
-    writeLine([&](std::size_t i) -> const std::string& { return m_columns[i].heading; });
-    for (std::size_t row = 0; row < m_cells.size(); row += count) {
-        writeLine([&](std::size_t i) -> const std::string& { return m_cells[row + i]; });
+        const std::size_t padding = m_widths[i] - std::min(m_widths[i], displayWidth(cell));
+        if (m_columns[i].align == Align::Right) {
+            out.append(padding, ' ');
+            out += cell;
+        } else {
+            out += cell;
+            out.append(padding, ' ');
+        }
     }
+    const std::size_t end = out.find_last_not_of(' ');
+    out.resize(end == std::string::npos || end < start ? start : end + 1);
+    out += '\n';
 }
 
 } // namespace zelmarino::cli

@@ -130,8 +130,6 @@ void writeChecks(std::string& out, const Options& options, const DesignReport& r
     table.write(out);
 }
 
-} // namespace
-
 void writeTextReport(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
     writeTitle(out, design, ", loss " + entryText(design.lossDb) + " dB");
@@ -154,15 +152,7 @@ void writeTextReport(std::string& out, const Options& options, const DesignRepor
     }
 }
 
-void writeTextTable(std::string& out, const Options& options,
-                    std::span<const DesignReport> reports) {
-    if (reports.empty()) {
-        return;
-    }
-    const Design& first = reports.front().design;
-    writeTitle(out, first, "; minimum loss " + decibels(first.minimumLossDb) + " dB");
-    out += armRoles(first) + ".\nResistances in Ω, losses in dB, powers in W.\n\n";
-
+std::vector<Column> tableColumns(const Options& options, const Design& first) {
     std::vector<Column> columns = {{"Loss", Align::Right}};
     for (const Arm& arm : first.arms) {
         columns.push_back({std::string(arm.name), Align::Right});
@@ -196,45 +186,98 @@ void writeTextTable(std::string& out, const Options& options,
         columns.push_back({"P load", Align::Right});
     }
     columns.push_back({"Note", Align::Left});
+    return columns;
+}
 
-    TextColumns table(std::move(columns));
-    for (const DesignReport& report : reports) {
-        std::vector<std::string> cells = {entryText(report.design.lossDb)};
-        for (const Arm& arm : report.design.arms) {
-            cells.push_back(ohms(arm.resistor.ohms));
-        }
-        const auto check = [&](const std::optional<PortCheck>& c) {
-            for (const CheckField& field : checkFields) {
-                if (!field.tableHeading.empty()) {
-                    cells.push_back(c ? readingText(*field.quantity, field.value(*c)) : "-");
-                }
-            }
-        };
-        check(report.exact);
-        const std::size_t arms = report.design.arms.size();
-        if (options.series) {
-            for (std::size_t i = 0; i < arms; ++i) {
-                cells.push_back(report.standardOhms ? ohms((*report.standardOhms)[i]) : "-");
-            }
-            check(report.standard);
-        }
-        if (options.tolerance) {
-            cells.push_back(report.worst ? between(report.worst->lossDb, lossQuantity) : "-");
-        }
-        if (options.availableWatts) {
-            for (const ArmPowerField& field : armPowerFields) {
-                for (std::size_t i = 0; i < arms; ++i) {
-                    cells.push_back(
-                        report.power ? readingText(*field.quantity, field.value(*report.power, i))
-                                     : "-");
-                }
-            }
-            cells.push_back(report.power ? watts(report.power->loadWatts) : "-");
-        }
-        cells.push_back(report.realisable() ? "" : negativeArmNames(report) + " negative");
-        table.addRow(std::move(cells));
+std::vector<std::string> tableCells(const Options& options, const DesignReport& report) {
+    std::vector<std::string> cells = {entryText(report.design.lossDb)};
+    for (const Arm& arm : report.design.arms) {
+        cells.push_back(ohms(arm.resistor.ohms));
     }
-    table.write(out);
+    const auto check = [&](const std::optional<PortCheck>& c) {
+        for (const CheckField& field : checkFields) {
+            if (!field.tableHeading.empty()) {
+                cells.push_back(c ? readingText(*field.quantity, field.value(*c)) : "-");
+            }
+        }
+    };
+    check(report.exact);
+    const std::size_t arms = report.design.arms.size();
+    if (options.series) {
+        for (std::size_t i = 0; i < arms; ++i) {
+            cells.push_back(report.standardOhms ? ohms((*report.standardOhms)[i]) : "-");
+        }
+        check(report.standard);
+    }
+    if (options.tolerance) {
+        cells.push_back(report.worst ? between(report.worst->lossDb, lossQuantity) : "-");
+    }
+    if (options.availableWatts) {
+        for (const ArmPowerField& field : armPowerFields) {
+            for (std::size_t i = 0; i < arms; ++i) {
+                cells.push_back(report.power
+                                    ? readingText(*field.quantity, field.value(*report.power, i))
+                                    : "-");
+            }
+        }
+        cells.push_back(report.power ? watts(report.power->loadWatts) : "-");
+    }
+    cells.push_back(report.realisable() ? "" : negativeArmNames(report) + " negative");
+    return cells;
+}
+
+class TextReportWriter final : public DesignWriter {
+public:
+    explicit TextReportWriter(const Options& options)
+        : m_options(options) {}
+    void row(std::string& out, const DesignReport& report) override {
+        writeTextReport(out, m_options, report);
+    }
+
+private:
+    const Options& m_options;
+};
+
+// A table's columns are as wide as their widest cell, so the designs are measured in a first
+// pass and written in a second; neither keeps them.
+class TextTableWriter final : public DesignWriter {
+public:
+    explicit TextTableWriter(const Options& options)
+        : m_options(options) {}
+    [[nodiscard]] bool measuresFirst() const override { return true; }
+    void measure(const DesignReport& report) override {
+        columnsFor(report.design).widen(tableCells(m_options, report));
+    }
+    void begin(std::string& out, const DesignReport& first) override {
+        const Design& design = first.design;
+        writeTitle(out, design, "; minimum loss " + decibels(design.minimumLossDb) + " dB");
+        out += armRoles(design) + ".\nResistances in Ω, losses in dB, powers in W.\n\n";
+        columnsFor(design).writeHeading(out);
+    }
+    void row(std::string& out, const DesignReport& report) override {
+        columnsFor(report.design).writeRow(out, tableCells(m_options, report));
+    }
+
+private:
+    TextColumns& columnsFor(const Design& first) {
+        if (!m_columns) {
+            m_columns.emplace(tableColumns(m_options, first));
+        }
+        return *m_columns;
+    }
+
+    const Options& m_options;
+    std::optional<TextColumns> m_columns;
+};
+
+} // namespace
+
+std::unique_ptr<DesignWriter> textReportWriter(const Options& options) {
+    return std::make_unique<TextReportWriter>(options);
+}
+
+std::unique_ptr<DesignWriter> textTableWriter(const Options& options) {
+    return std::make_unique<TextTableWriter>(options);
 }
 
 } // namespace zelmarino::cli

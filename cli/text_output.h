@@ -1,16 +1,15 @@
 // The text format: a full report for one design, aligned columns for a table.
 #pragma once
 
+#include "cli/design_writer.h"
 #include "cli/options.h"
-#include "cli/report.h"
 
-#include <span>
-#include <string>
+#include <memory>
 
 namespace zelmarino::cli {
 
-void writeTextReport(std::string& out, const Options& options, const DesignReport& report);
-void writeTextTable(std::string& out, const Options& options,
-                    std::span<const DesignReport> reports);
+// Both keep `options`, which must outlive them.
+[[nodiscard]] std::unique_ptr<DesignWriter> textReportWriter(const Options& options);
+[[nodiscard]] std::unique_ptr<DesignWriter> textTableWriter(const Options& options);
 
 } // namespace zelmarino::cli
