@@ -286,6 +286,43 @@ std::optional<Refusal> findMinimumLoss(Options& options) {
 
 } // namespace
 
+std::optional<Refusal> readArm(std::string_view option, std::string_view value, double& ohms) {
+    const std::size_t parallel = value.find("||");
+    const std::size_t series = value.find('+', 1); // not the sign of a lone number
+    const bool two = parallel != std::string_view::npos || series != std::string_view::npos;
+    const std::size_t at = parallel != std::string_view::npos ? parallel : series;
+    const std::array<std::string_view, 2> parts = {
+        two ? value.substr(0, at) : value,
+        two ? value.substr(at + (parallel != std::string_view::npos ? 2 : 1)) : std::string_view()};
+    std::array<double, 2> sides{};
+    for (std::size_t i = 0; i < (two ? 2U : 1U); ++i) {
+        const NumberReading reading = readNumber(parts.at(i), Prefixes::Allowed);
+        if (reading.status == NumberReading::Status::NotANumber) {
+            return Refusal{about(option, value,
+                                 two ? quoted(parts.at(i)) + " is not a number" : "not a number")};
+        }
+        if (reading.status == NumberReading::Status::OutOfRange) {
+            return Refusal{about(option, value, "out of range")};
+        }
+        // A wire is an arm too; a negative resistor is not one anyone has.
+        if (!(reading.value >= 0.0)) {
+            return Refusal{about(option, value, "a resistance is 0 ohms or more")};
+        }
+        sides.at(i) = reading.value;
+    }
+    if (!two) {
+        ohms = sides[0];
+    } else if (parallel != std::string_view::npos) {
+        ohms = sides[0] == 0.0 || sides[1] == 0.0 ? 0.0 : 1.0 / (1.0 / sides[0] + 1.0 / sides[1]);
+    } else {
+        ohms = sides[0] + sides[1];
+    }
+    if (!std::isfinite(ohms)) {
+        return Refusal{about(option, value, "out of range")};
+    }
+    return std::nullopt;
+}
+
 std::optional<Refusal> readShuntAt(std::string_view value, Options& options) {
     if (value == "input") {
         options.shuntAt = design::ShuntAt::Input;

@@ -26,6 +26,11 @@ namespace zelmarino::cli {
 [[nodiscard]] std::optional<Refusal> readPower(std::string_view value, Options& options);
 [[nodiscard]] std::optional<Refusal> readFormat(std::string_view value, Options& options);
 
+// One arm: a resistance, or two in series ("100+47") or in parallel ("220||330"), each
+// written as an impedance is (1k5, 2.2k).
+[[nodiscard]] std::optional<Refusal> readArm(std::string_view option, std::string_view value,
+                                             double& ohms);
+
 // "input" or "output": where an L's shunt arm goes.
 [[nodiscard]] std::optional<Refusal> readShuntAt(std::string_view value, Options& options);
 

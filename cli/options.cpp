@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include "cli/check_command.h"
 #include "cli/help_text.h"
 #include "cli/option_values.h"
 
@@ -236,6 +237,9 @@ private:
 } // namespace
 
 ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
+    if (!arguments.empty() && arguments.front() == "check") {
+        return parseCheck(arguments);
+    }
     Options options;
     CommandLine commandLine(options);
     try {

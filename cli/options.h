@@ -46,7 +46,14 @@ struct Refusal {
 // A table may hold at most this many designs.
 inline constexpr std::size_t maximumRows = 1'000'000;
 
-using ParsedCommand = std::variant<Options, HelpRequest, VersionRequest, Refusal>;
+// zelmarino-calc check: resistors the user has, analysed in the network's places.
+struct CheckOptions {
+    Options common;                    // network, impedances, --shunt-at, --power
+    std::vector<double> armOhms;       // R1, R2 and R3 if given, in the design report's order
+    std::vector<std::string> armTexts; // as typed: "100+47", "220||330"
+};
+
+using ParsedCommand = std::variant<Options, HelpRequest, VersionRequest, Refusal, CheckOptions>;
 
 // `arguments` excludes the program name.
 [[nodiscard]] ParsedCommand parseCommand(std::span<const std::string_view> arguments);

@@ -1,5 +1,6 @@
 #include "cli/run.h"
 
+#include "cli/check_command.h"
 #include "cli/csv_output.h"
 #include "cli/design_writer.h"
 #include "cli/json_output.h"
@@ -164,6 +165,12 @@ int run(std::span<const std::string_view> arguments, OutputSink& out, std::strin
     }
     if (const auto* refusal = std::get_if<Refusal>(&command)) {
         return refuse(err, refusal->message);
+    }
+    if (const auto* check = std::get_if<CheckOptions>(&command)) {
+        const RunResult result = runCheck(*check);
+        out.write(result.out);
+        err = result.err;
+        return result.exitStatus;
     }
     return design(std::get<Options>(command), out, err);
 }

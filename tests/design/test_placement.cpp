@@ -121,5 +121,31 @@ TEST(MinimumLossPad, does_not_exist_between_equal_impedances_or_with_the_shunt_o
     EXPECT_FALSE(minimumLossPad(Network::LIn, 75.0F, 50.0F, ShuntAt::Input));
 }
 
+// Resistors placed by hand where a design puts its own check exactly as that design does.
+TEST(PlaceArms, puts_each_resistor_where_the_design_has_its_arm) {
+    struct Case {
+        Network network;
+        float zin;
+        float zout;
+        ShuntAt shunt;
+    };
+    for (const Case c : {Case{Network::Pi, 75.0F, 50.0F, ShuntAt::Output},
+                         Case{Network::T, 50.0F, 75.0F, ShuntAt::Output},
+                         Case{Network::LIn, 50.0F, 75.0F, ShuntAt::Input}}) {
+        const Attenuator design = asWired(designPlaced(c.network, c.zin, c.zout, 12.0F, c.shunt));
+        std::vector<double> ohms;
+        for (const Arm& arm : design.arms) {
+            ohms.push_back(arm.resistor.ohms);
+        }
+        const auto placed = placeArms(c.network, c.zin, c.zout, c.shunt, ohms);
+        ASSERT_TRUE(placed);
+        const auto check = checkPorts(*placed, c.zin, c.zout);
+        ASSERT_TRUE(check);
+        EXPECT_NEAR(check->lossDb, 12.0, 1e-9);
+        ohms.pop_back();
+        EXPECT_FALSE(placeArms(c.network, c.zin, c.zout, c.shunt, ohms));
+    }
+}
+
 } // namespace
 } // namespace zelmarino::design
