@@ -2,6 +2,7 @@
 
 #include "cli/number_text.h"
 #include "cli/output_common.h"
+#include "design/two_port.h"
 
 #include <algorithm>
 
@@ -29,7 +30,21 @@ std::string machineText(const Quantity& quantity, double value) {
                   quantity.machineDigits);
 }
 
-const std::array<CheckField, 5> checkFields = {{
+namespace {
+
+// Beyond the ceiling of the return loss the reflection is rounding noise: a perfect match.
+double reflection(double returnLossDb) {
+    return returnLossDb >= returnLossCeilingDb ? 0.0 : design::reflectionOfReturnLoss(returnLossDb);
+}
+
+double vswr(double returnLossDb) {
+    return design::vswrOfReflection(reflection(returnLossDb));
+}
+
+} // namespace
+
+// Each port's |Γ| and standing-wave ratio follow its return loss, worst case included.
+const std::array<CheckField, 9> checkFields = {{
     {"input", "Input resistance", "In", "in", &ohmsQuantity,
      [](const PortCheck& c) { return c.inputOhms; }, [](const WorstCase& w) { return w.inputOhms; },
      nullptr},
@@ -39,9 +54,21 @@ const std::array<CheckField, 5> checkFields = {{
     {"input_return_loss", "Input return loss", "", "", &returnLossQuantity,
      [](const PortCheck& c) { return c.inputReturnLossDb; }, nullptr,
      [](const WorstCase& w) { return w.inputReturnLossDb; }},
+    {"input_vswr", "Input VSWR", "", "", &ratioQuantity,
+     [](const PortCheck& c) { return vswr(c.inputReturnLossDb); }, nullptr,
+     [](const WorstCase& w) { return vswr(w.inputReturnLossDb); }},
+    {"input_reflection", "Input |Γ|", "", "", &ratioQuantity,
+     [](const PortCheck& c) { return reflection(c.inputReturnLossDb); }, nullptr,
+     [](const WorstCase& w) { return reflection(w.inputReturnLossDb); }},
     {"output_return_loss", "Output return loss", "", "", &returnLossQuantity,
      [](const PortCheck& c) { return c.outputReturnLossDb; }, nullptr,
      [](const WorstCase& w) { return w.outputReturnLossDb; }},
+    {"output_vswr", "Output VSWR", "", "", &ratioQuantity,
+     [](const PortCheck& c) { return vswr(c.outputReturnLossDb); }, nullptr,
+     [](const WorstCase& w) { return vswr(w.outputReturnLossDb); }},
+    {"output_reflection", "Output |Γ|", "", "", &ratioQuantity,
+     [](const PortCheck& c) { return reflection(c.outputReturnLossDb); }, nullptr,
+     [](const WorstCase& w) { return reflection(w.outputReturnLossDb); }},
     {"loss", "Loss", "Check", "loss", &lossQuantity, [](const PortCheck& c) { return c.lossDb; },
      [](const WorstCase& w) { return w.lossDb; }, nullptr},
 }};
@@ -57,9 +84,21 @@ std::array<const CheckField*, checkFields.size()> worstCaseOrder() {
 
 std::string fieldKey(const CheckField& field) {
     std::string key(field.key);
-    key += '_';
-    key += field.quantity->key;
+    if (!field.quantity->key.empty()) {
+        key += '_';
+        key += field.quantity->key;
+    }
     return key;
+}
+
+std::string fieldLabel(const CheckField& field) {
+    std::string label(field.label);
+    if (!field.quantity->symbol.empty()) {
+        label += " (";
+        label += field.quantity->symbol;
+        label += ')';
+    }
+    return label;
 }
 
 const std::array<ArmPowerField, 1> armPowerFields = {{

@@ -27,6 +27,8 @@ inline constexpr Quantity ohmsQuantity{"ohm", "Ω", false, 6, 9, false};
 inline constexpr Quantity lossQuantity{"db", "dB", true, 4, 6, false};
 inline constexpr Quantity returnLossQuantity{"db", "dB", true, 2, 6, true};
 inline constexpr Quantity wattsQuantity{"w", "W", false, 4, 6, false};
+// A ratio without a unit: |Γ|, the standing-wave ratio.
+inline constexpr Quantity ratioQuantity{"", "", false, 5, 9, false};
 
 // For people: ">120" for a return loss beyond the ceiling.
 [[nodiscard]] std::string readingText(const Quantity& quantity, double value);
@@ -48,13 +50,16 @@ struct CheckField {
 
 // In the order the checks list them. The worst case lists the loss first, as it is what the
 // tolerances mostly move: see worstCaseOrder.
-extern const std::array<CheckField, 5> checkFields;
+extern const std::array<CheckField, 9> checkFields;
 
 // The check fields in the worst case's order.
 [[nodiscard]] std::array<const CheckField*, checkFields.size()> worstCaseOrder();
 
-// "input_return_loss_db".
+// "input_return_loss_db", "input_vswr".
 [[nodiscard]] std::string fieldKey(const CheckField& field);
+
+// "Input return loss (dB)", "Input VSWR".
+[[nodiscard]] std::string fieldLabel(const CheckField& field);
 
 // A figure per arm when the source's power is given.
 struct ArmPowerField {

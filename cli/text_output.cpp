@@ -110,8 +110,7 @@ void writeChecks(std::string& out, const Options& options, const DesignReport& r
         const auto checked = [&](const std::optional<PortCheck>& check) {
             return check ? readingText(quantity, field.value(*check)) : "-";
         };
-        std::vector<std::string> cells = {std::string(field.label) + " (" +
-                                          std::string(quantity.symbol) + ")"};
+        std::vector<std::string> cells = {fieldLabel(field)};
         cells.push_back(checked(report.exact));
         if (report.standardOhms) {
             cells.push_back(checked(report.standard));

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace zelmarino::design {
 
@@ -103,6 +104,17 @@ std::optional<PowerShare> dissipation(std::span<const Resistor> network, double 
     const double atLoad = voltageAt(*voltages, Node::Out);
     share.loadWatts = atLoad * atLoad / zout;
     return share;
+}
+
+double reflectionOfReturnLoss(double db) {
+    return std::pow(10.0, -db / 20.0);
+}
+
+double vswrOfReflection(double reflection) {
+    if (reflection >= 1.0) {
+        return std::numeric_limits<double>::infinity();
+    }
+    return (1.0 + reflection) / (1.0 - reflection);
 }
 
 } // namespace zelmarino::design

@@ -35,4 +35,12 @@ struct PowerShare {
 [[nodiscard]] std::optional<PowerShare> dissipation(std::span<const Resistor> network, double zin,
                                                     double zout, double availableWatts);
 
+// The size of the reflection |Γ| at a port whose return loss is `db`: 10^(-db/20), 0 for an
+// exact match. Taken from the return loss so that a worst case, which keeps only that, has one.
+[[nodiscard]] double reflectionOfReturnLoss(double db);
+
+// The voltage standing-wave ratio for a reflection of size `reflection`: (1 + |Γ|) / (1 - |Γ|),
+// infinite for a total reflection.
+[[nodiscard]] double vswrOfReflection(double reflection);
+
 } // namespace zelmarino::design

@@ -1,8 +1,10 @@
 // The two-port check and the power shares on networks whose answers are known without them.
 #include "design/two_port.h"
+#include "tests/design/case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -30,6 +32,38 @@ TEST(Dissipation, shares_the_available_power_between_resistors_and_load) {
     ASSERT_EQ(share->resistorWatts.size(), 1U);
     EXPECT_NEAR(share->resistorWatts[0], 4.0 / 9.0, 1e-12);
     EXPECT_NEAR(share->loadWatts, 4.0 / 9.0, 1e-12);
+}
+
+struct Port {
+    const char* name;
+    double seen;
+    double reference;
+};
+
+class Reflection : public ::testing::TestWithParam<Port> {};
+
+// On a resistive port |Γ| is |R - Z| / (R + Z) and the standing-wave ratio is the ratio of
+// the larger resistance to the smaller: both must come back from the return loss alone.
+TEST_P(Reflection, from_the_return_loss_agrees_with_the_port_resistances) {
+    const Port& port = GetParam();
+    const double reflection = reflectionOfReturnLoss(returnLossDb(port.seen, port.reference));
+    EXPECT_NEAR(reflection, std::abs(port.seen - port.reference) / (port.seen + port.reference),
+                1e-12);
+    const double ratio = std::max(port.seen / port.reference, port.reference / port.seen);
+    EXPECT_NEAR(vswrOfReflection(reflection), ratio, ratio * 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResistivePorts, Reflection,
+                         ::testing::Values(Port{"matched", 50.0, 50.0}, Port{"twice", 100.0, 50.0},
+                                           Port{"half", 25.0, 50.0},
+                                           Port{"seventy_five_on_fifty", 75.0, 50.0},
+                                           Port{"nearly_open", 1e6, 50.0}),
+                         testing::CaseName{});
+
+TEST(Reflection, of_a_short_circuit_is_total_and_its_standing_wave_ratio_infinite) {
+    const double reflection = reflectionOfReturnLoss(returnLossDb(0.0, 50.0));
+    EXPECT_DOUBLE_EQ(reflection, 1.0);
+    EXPECT_TRUE(std::isinf(vswrOfReflection(reflection)));
 }
 
 } // namespace
