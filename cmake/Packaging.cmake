@@ -65,6 +65,18 @@ function(zelmarino_deploy_windows_runtime destination)
         set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION "${destination}")
         include(InstallRequiredSystemLibraries)
     endif()
+
+    # These libraries come with their symbols; a package strips them as it strips the programs
+    # (cpack sets CMAKE_INSTALL_DO_STRIP).
+    if(CMAKE_STRIP)
+        install(CODE "
+            if(CMAKE_INSTALL_DO_STRIP)
+                file(GLOB_RECURSE libraries
+                     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/*.dll\")
+                execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${libraries}
+                                COMMAND_ERROR_IS_FATAL ANY)
+            endif()")
+    endif()
 endfunction()
 
 if(TARGET zelmarino)

@@ -68,6 +68,19 @@ def wait_until_gone(window, what, seconds=10):
         time.sleep(0.2)
 
 
+def wait_for_client_area(window, initial, seconds=15):
+    """The client area's corner in the window once the window shows its initial picture."""
+    deadline = time.monotonic() + seconds
+    while True:
+        _, screen = grab(window)
+        try:
+            return find_client_area(screen, initial)
+        except CheckFailed:
+            if time.monotonic() > deadline:
+                raise
+            time.sleep(0.5)
+
+
 def click(origin, offset, twips_rect):
     left, top, width, height = (value // TWIPS_PER_PIXEL for value in twips_rect)
     x, y = origin[0] + offset[0] + left + width // 2, origin[1] + offset[1] + top + height // 2
@@ -123,8 +136,9 @@ def compute_design(window, client, schematic, shots):
 
 def open_about(program, window, client):
     origin, _ = grab(window)
-    # The menu bar's one item, "Informazioni", at the left of the bar above the client area.
-    x, y = origin[0] + client[0] + 30, origin[1] + client[1] // 2
+    # The menu bar's one item, "Informazioni", at the left of the bar right above the client
+    # area (below the caption that Wine draws in the window).
+    x, y = origin[0] + client[0] + 30, origin[1] + client[1] - 8
     xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
     about = wait_for_window(ABOUT_TITLE, "About dialog", program)
     time.sleep(0.5)
@@ -203,10 +217,11 @@ def main():
         # Started from the prefix's C: drive, so only the program's own folder can provide
         # its libraries, plugins and pictures.
         program = subprocess.Popen([shutil.which("wine"), program_path], stdout=log, stderr=log,
-                                   cwd=os.path.join(os.environ["WINEPREFIX"], "drive_c"))
+                                   cwd=os.path.join(os.environ["WINEPREFIX"], "drive_c"),
+                                   env=dict(os.environ, WINEDEBUG="-all,err+all"))
         window = wait_for_window(TITLE, "main window", program, seconds=60)
-        origin, screen = grab(window)
-        client = find_client_area(screen, initial)
+        client = wait_for_client_area(window, initial)
+        origin, _ = grab(window)
         print(f"main window mapped at {origin}, client area at +{client[0]}+{client[1]}, "
               "initial T picture shown")
         compute_design(window, client, schematic, shots)
