@@ -24,6 +24,9 @@ NetworkLayout networkLayout(design::Network network) {
     case design::Network::LOut:
         return {"elle2.gif", lOutPlaces};
     case design::Network::LIn:
+    case design::Network::H: // the command line's only: the window never holds them
+    case design::Network::O:
+    case design::Network::BridgedT:
         break;
     }
     return {"elle1.gif", lInPlaces};

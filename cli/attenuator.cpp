@@ -30,6 +30,9 @@ std::string_view roleText(Network network, design::ArmRole role) {
     case design::ArmRole::ShuntAtInput:
         return "shunt across the input port";
     case design::ArmRole::Series:
+        if (network == Network::BridgedT) {
+            return "bridge from port to port";
+        }
         return network == Network::Pi ? "series" : "series at the input port";
     case design::ArmRole::ShuntAtOutput:
         return "shunt across the output port";
@@ -40,11 +43,38 @@ std::string_view roleText(Network network, design::ArmRole role) {
     case design::ArmRole::ShuntAtMiddle:
         break;
     }
-    return "shunt from the middle";
+    return network == Network::H ? "shunt between the middle nodes" : "shunt from the middle";
 }
 
-// The arms are named as the window's design record numbers them.
-constexpr std::array<std::string_view, 3> armNames = {"R1", "R2", "R3"};
+bool inLowerLeg(const Resistor& r) {
+    const auto lower = [](Node node) {
+        return node == Node::InN || node == Node::MiddleN || node == Node::OutN;
+    };
+    return lower(r.from) && lower(r.to);
+}
+
+// The role in words; a balanced network's series halves also name their leg.
+std::string_view roleText(Network network, const design::Arm& arm) {
+    if (network != Network::H && network != Network::O) {
+        return roleText(network, arm.role);
+    }
+    switch (arm.role) {
+    case design::ArmRole::Series:
+        return inLowerLeg(arm.resistor) ? "series, lower half" : "series, upper half";
+    case design::ArmRole::SeriesAtInput:
+        return inLowerLeg(arm.resistor) ? "series on the input side, lower half"
+                                        : "series on the input side, upper half";
+    case design::ArmRole::SeriesAtOutput:
+        return inLowerLeg(arm.resistor) ? "series on the output side, lower half"
+                                        : "series on the output side, upper half";
+    default:
+        return roleText(network, arm.role);
+    }
+}
+
+// The arms are named as the window's design record numbers them; the balanced and bridged
+// pads, which have more, go on counting.
+constexpr std::array<std::string_view, 5> armNames = {"R1", "R2", "R3", "R4", "R5"};
 
 } // namespace
 
@@ -57,9 +87,15 @@ std::string_view networkName(Network network) {
     case Network::LOut:
         return "l-out";
     case Network::LIn:
+        return "l-in";
+    case Network::H:
+        return "h";
+    case Network::O:
+        return "o";
+    case Network::BridgedT:
         break;
     }
-    return "l-in";
+    return "bridged-t";
 }
 
 std::string_view networkTitle(Network network) {
@@ -71,9 +107,15 @@ std::string_view networkTitle(Network network) {
     case Network::LOut:
         return "L attenuator matched at the output port";
     case Network::LIn:
+        return "L attenuator matched at the input port";
+    case Network::H:
+        return "H attenuator (balanced T)";
+    case Network::O:
+        return "O attenuator (balanced Pi)";
+    case Network::BridgedT:
         break;
     }
-    return "L attenuator matched at the input port";
+    return "Bridged T attenuator";
 }
 
 Design makeDesign(Network network, float zin, float zout, float lossDb, design::ShuntAt shunt) {
@@ -88,8 +130,8 @@ Design makeDesign(Network network, float zin, float zout, float lossDb, design::
                  {}};
     for (std::size_t i = 0; i < designed.arms.size(); ++i) {
         const design::Arm& arm = designed.arms[i];
-        shown.arms.push_back({armNames.at(i), roleText(network, arm.role), arm.resistor,
-                              windowText(arm.resistor.ohms)});
+        shown.arms.push_back(
+            {armNames.at(i), roleText(network, arm), arm.resistor, windowText(arm.resistor.ohms)});
     }
     return shown;
 }

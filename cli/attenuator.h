@@ -15,7 +15,7 @@ using Network = design::Network;
 using design::Node;
 using design::Resistor;
 
-[[nodiscard]] std::string_view networkName(Network network);  // "pi", "t", "l-out", "l-in"
+[[nodiscard]] std::string_view networkName(Network network);  // "pi", "t", "l-out", "l-in", ...
 [[nodiscard]] std::string_view networkTitle(Network network); // "Pi attenuator", ...
 
 struct Arm {
@@ -40,7 +40,7 @@ struct Design {
 // The window's design for these entries. Throws design::FloatError when the arithmetic fails
 // (a loss so small that K rounds to 1).
 [[nodiscard]] Design makeDesign(Network network, float zin, float zout, float lossDb,
-                               design::ShuntAt shunt = design::ShuntAt::Output);
+                                design::ShuntAt shunt = design::ShuntAt::Output);
 
 // The indices of the arms that came out negative, negative zero included: the design cannot
 // be built.

@@ -1,8 +1,10 @@
 #include "cli/options.h"
 
 #include "cli/check_command.h"
+#include "cli/frequency_option.h"
 #include "cli/help_text.h"
 #include "cli/option_values.h"
+#include "cli/output_common.h"
 
 #include <CLI/CLI.hpp>
 #include <array>
@@ -20,12 +22,15 @@ struct NetworkChoice {
     std::string_view what; // for --help
 };
 
-constexpr std::array<NetworkChoice, 4> networkChoices = {{
+constexpr std::array<NetworkChoice, 7> networkChoices = {{
     {Network::Pi, "shunt, series, shunt; matched at both ports"},
     {Network::T, "series, shunt, series; matched at both ports (the larger impedance is\n"
                  "placed on the input side, as the window does)"},
     {Network::LOut, "series, shunt; matched at the output port"},
     {Network::LIn, "series, shunt; matched at the input port"},
+    {Network::H, "balanced T: each series arm split between the two legs"},
+    {Network::O, "balanced Pi: the series arm split between the two legs"},
+    {Network::BridgedT, "bridged T, between equal impedances only"},
 }};
 
 std::optional<Network> networkNamed(std::string_view name) {
@@ -37,7 +42,7 @@ std::optional<Network> networkNamed(std::string_view name) {
     return std::nullopt;
 }
 
-constexpr std::string_view networkChoice = "choose pi, t, l-out or l-in";
+constexpr std::string_view networkChoice = "choose pi, t, l-out, l-in, h, o or bridged-t";
 
 // A refusal thrown from inside CLI11's parse; built from one text, it prints that text whole.
 [[noreturn]] void refuse(std::string message) {
@@ -75,8 +80,10 @@ std::vector<ValueOption> valueOptions(Options& options) {
         {"--zin", true, "OHMS", "input impedance: 75, 2.2k, 1k5, 1M (prefixes m, k, M, G)",
          impedance("--zin", options.zin)},
         {"--zout", true, "OHMS", "output impedance", impedance("--zout", options.zout)},
-        {"--db", true, "DB", "loss in dB, above 0; FROM:TO:STEP for a table; or min for\n"
-         "the minimum-loss pad", into(readLosses)},
+        {"--db", true, "DB",
+         "loss in dB, above 0; FROM:TO:STEP for a table; or min for\n"
+         "the minimum-loss pad",
+         into(readLosses)},
         {"--shunt-at", false, "PORT",
          "input or output (the default, as the window): the port an L's\n"
          "shunt arm goes across; input gives the 50 to 75 ohm minimum-loss pad",
@@ -92,9 +99,11 @@ std::vector<ValueOption> valueOptions(Options& options) {
          "resistor's dissipation",
          into(readPower)},
         {"--format", false, "FORMAT",
-         "text (the default), csv, json or spice (a .subckt with the\n"
-         "ports in, out and ref)",
+         "text (the default), csv, json, spice (a .subckt with the\n"
+         "ports in, out and ref) or touchstone (S-parameters, with --freq)",
          into(readFormat)},
+        {"--freq", false, "HZ", "the touchstone format's frequencies: 1G, or FROM:TO:POINTS",
+         into(readFrequencies)},
     };
 }
 
@@ -107,7 +116,11 @@ constexpr std::string_view notes =
     "the impedances (the values are printed all the same, the negative arm named), 2 when\n"
     "the command line is refused.\n"
     "\n"
-    "Example: zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24";
+    "Examples: zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24\n"
+    "          zelmarino-calc h --zin 600 --zout 600 --db 20 --format spice\n"
+    "          zelmarino-calc o --zin 150 --zout 600 --db 12 --series E24\n"
+    "          zelmarino-calc bridged-t --zin 75 --zout 75 --db 6\n"
+    "          zelmarino-calc t --zin 50 --zout 75 --db 10 --format touchstone --freq 1M:1G:101";
 
 // The command line as CLI11 reads it, and its help. The help and version flags answer as soon
 // as they are read, whatever else is on the line; every value is judged by this program's own
@@ -250,6 +263,23 @@ ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
         return VersionRequest{};
     } catch (const CLI::ParseError& error) {
         return Refusal{commandLine.refusal(error, arguments)};
+    }
+    if (options.network == Network::BridgedT && options.zin != options.zout) {
+        return Refusal{"bridged-t: --zin " + entryText(options.zin) + " and --zout " +
+                       entryText(options.zout) +
+                       " differ, and a bridged T is matched only between equal impedances"};
+    }
+    const bool touchstone = options.format == OutputFormat::Touchstone;
+    if (touchstone && options.table) {
+        return Refusal{"--format touchstone: a Touchstone file holds one network, not a table "
+                       "of designs"};
+    }
+    if (touchstone && options.frequenciesHz.empty()) {
+        return Refusal{"--format touchstone needs --freq (HZ, or FROM:TO:POINTS)"};
+    }
+    if (!touchstone && !options.frequenciesHz.empty()) {
+        return Refusal{"--freq '" + options.frequencyText +
+                       "': frequencies are only for --format touchstone"};
     }
     if (auto refusal = completeOptions(options)) {
         return *refusal;

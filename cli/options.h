@@ -15,7 +15,7 @@
 
 namespace zelmarino::cli {
 
-enum class OutputFormat { Text, Csv, Json, Spice };
+enum class OutputFormat { Text, Csv, Json, Spice, Touchstone };
 
 struct Options {
     Network network = Network::Pi;
@@ -32,6 +32,8 @@ struct Options {
     std::optional<double> availableWatts; // --power
     std::string powerText;                // --power as typed
     OutputFormat format = OutputFormat::Text;
+    std::vector<double> frequenciesHz; // --freq, for the touchstone format
+    std::string frequencyText;         // --freq as typed
 };
 
 struct HelpRequest {

@@ -10,6 +10,7 @@
 #include "cli/report.h"
 #include "cli/spice_output.h"
 #include "cli/text_output.h"
+#include "cli/touchstone_output.h"
 #include "design/checked.h"
 #include "version.h"
 
@@ -74,6 +75,22 @@ std::optional<std::string> firstFailure(const Options& options) {
     return std::nullopt;
 }
 
+// A format that is never a table.
+class OneDesignWriter final : public DesignWriter {
+public:
+    using Write = void (*)(std::string&, const Options&, const DesignReport&);
+    OneDesignWriter(const Options& options, Write write)
+        : m_options(options)
+        , m_write(write) {}
+    void row(std::string& out, const DesignReport& report) override {
+        m_write(out, m_options, report);
+    }
+
+private:
+    const Options& m_options;
+    Write m_write;
+};
+
 std::unique_ptr<DesignWriter> writerFor(const Options& options) {
     switch (options.format) {
     case OutputFormat::Text:
@@ -82,6 +99,8 @@ std::unique_ptr<DesignWriter> writerFor(const Options& options) {
         return csvWriter(options);
     case OutputFormat::Json:
         return jsonWriter(options);
+    case OutputFormat::Touchstone:
+        return std::make_unique<OneDesignWriter>(options, writeTouchstone);
     case OutputFormat::Spice:
         break;
     }

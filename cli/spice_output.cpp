@@ -10,20 +10,30 @@ namespace zelmarino::cli {
 
 namespace {
 
-std::string_view nodeName(Node node) {
+bool isBalanced(Network network) {
+    return network == Network::H || network == Network::O;
+}
+
+std::string_view nodeName(Node node, bool balanced) {
     switch (node) {
     case Node::Ground:
         // Not "gnd": ngspice takes that name for its global ground, which would tie the
         // reference pin to node 0 wherever the subcircuit is placed.
         return "ref";
     case Node::In:
-        return "in";
+        return balanced ? "inp" : "in";
     case Node::Middle:
-        return "mid";
+        return balanced ? "midp" : "mid";
     case Node::Out:
+        return balanced ? "outp" : "out";
+    case Node::InN:
+        return "inn";
+    case Node::MiddleN:
+        return "midn";
+    case Node::OutN:
         break;
     }
-    return "out";
+    return "outn";
 }
 
 // A name SPICE reads as one word: letters, digits and underscores, "p" for the point.
@@ -74,12 +84,13 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
     if (!report.realisable()) {
         append(out, "* cannot be built: ", negativeArmNames(report), " negative\n");
     }
-    append(out, ".subckt ", name, " in out ref\n");
+    const bool balanced = isBalanced(design.network);
+    append(out, ".subckt ", name, balanced ? " inp inn outp outn\n" : " in out ref\n");
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         const double ohms = standard ? (*report.standardOhms)[i] : arm.resistor.ohms;
-        const std::string_view from = nodeName(arm.resistor.from);
-        const std::string_view to = nodeName(arm.resistor.to);
+        const std::string_view from = nodeName(arm.resistor.from, balanced);
+        const std::string_view to = nodeName(arm.resistor.to, balanced);
         if (ohms == 0.0) {
             // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
             append(out, "V", arm.name, " ", from, " ", to, " 0\n");

@@ -1,5 +1,6 @@
-// The spice format: one .subckt per design with the ports in, out and ref, holding the
-// exact resistors or, with --series, the standard ones; comments say what each one is.
+// The spice format: one .subckt per design with the ports in, out and ref (a balanced pad:
+// inp, inn, outp, outn), holding the exact resistors or, with --series, the standard ones;
+// comments say what each one is.
 #pragma once
 
 #include "cli/design_writer.h"

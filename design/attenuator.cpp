@@ -30,6 +30,35 @@ ArmRole mirrored(ArmRole role) {
     }
 }
 
+Node lowerTwin(Node node) {
+    switch (node) {
+    case Node::In:
+        return Node::InN;
+    case Node::Middle:
+        return Node::MiddleN;
+    case Node::Out:
+        return Node::OutN;
+    default:
+        return node;
+    }
+}
+
+// The balanced form of an unbalanced network: each series arm split into two halves, one in
+// each leg, and each shunt arm, whole, from its node to that node's twin in the lower leg.
+Attenuator balanced(Network network, const Attenuator& unbalanced) {
+    Attenuator design{network, unbalanced.zin, unbalanced.zout, false, {}};
+    for (const Arm& a : unbalanced.arms) {
+        const Resistor& r = a.resistor;
+        if (r.to == Node::Ground) {
+            design.arms.push_back({a.role, {r.from, lowerTwin(r.from), r.ohms}});
+        } else {
+            design.arms.push_back({a.role, {r.from, r.to, r.ohms / 2.0}});
+            design.arms.push_back({a.role, {lowerTwin(r.from), lowerTwin(r.to), r.ohms / 2.0}});
+        }
+    }
+    return design;
+}
+
 } // namespace
 
 Checked voltageRatio(float lossDb) {
@@ -37,6 +66,10 @@ Checked voltageRatio(float lossDb) {
 }
 
 Attenuator designAttenuator(Network network, float zin, float zout, float lossDb) {
+    if (network == Network::H || network == Network::O) {
+        const Network unbalanced = network == Network::H ? Network::T : Network::Pi;
+        return balanced(network, asWired(designAttenuator(unbalanced, zin, zout, lossDb)));
+    }
     Attenuator design{network, zin, zout, false, {}};
     if (network == Network::T && zin < zout) {
         std::swap(design.zin, design.zout);
@@ -80,6 +113,17 @@ Attenuator designAttenuator(Network network, float zin, float zout, float lossDb
                        arm(ArmRole::ShuntAtOutput, Node::Out, Node::Ground, l.shuntAtOutput)};
         break;
     }
+    case Network::BridgedT: {
+        const BridgedTArms bridged = bridgedT(in, k);
+        design.arms = {arm(ArmRole::Series, Node::In, Node::Out, bridged.bridge),
+                       {ArmRole::SeriesAtInput, {Node::In, Node::Middle, in}},
+                       {ArmRole::SeriesAtOutput, {Node::Middle, Node::Out, in}},
+                       arm(ArmRole::ShuntAtMiddle, Node::Middle, Node::Ground, bridged.shunt)};
+        break;
+    }
+    case Network::H:
+    case Network::O:
+        break; // made from the T and the Pi above
     }
     return design;
 }

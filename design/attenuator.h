@@ -20,6 +20,8 @@ enum class ArmRole {
     SeriesAtOutput, // the T's, from the middle node to the output port
     ShuntAtMiddle,  // the T's, from the middle node to ground
 };
+// A balanced network's arms keep the roles of the unbalanced one's: a shunt arm runs to the
+// lower leg rather than to ground, and each series role has one arm in each leg.
 
 struct Arm {
     ArmRole role;
@@ -35,7 +37,9 @@ struct Attenuator {
     float zout;
     bool portsExchanged; // the window shows this design with Zin and Zout exchanged
     // In the window's order R1, R2, R3: Pi shunt at input, series, shunt at output; T series
-    // at input, series at output, shunt; L series, shunt at output.
+    // at input, series at output, shunt; L series, shunt at output. The H and the O list the
+    // upper half, then the lower half, of each series arm in that order; the bridged T the
+    // bridge (Series), the two arms of Z and the shunt.
     std::vector<Arm> arms;
 };
 
@@ -44,7 +48,9 @@ struct Attenuator {
 
 // Designs with the network's formulas, exactly as the window does, so both give the very
 // same resistors. Throws FloatError when the arithmetic fails (for a Pi between equal
-// impedances or a T, a loss so small that K rounds to 1).
+// impedances or a T, a loss so small that K rounds to 1). The H and the O are the T and the
+// Pi wired as asked and balanced; the bridged T is designed for Zin, which the caller makes
+// sure equals Zout.
 [[nodiscard]] Attenuator designAttenuator(Network network, float zin, float zout, float lossDb);
 
 // The circuit as it is to be wired: its input port faces Zin. A design whose ports the window

@@ -8,7 +8,7 @@ namespace zelmarino::design {
 
 namespace {
 
-constexpr std::size_t nodeCount = 4;
+constexpr std::size_t nodeCount = std::tuple_size_v<NodeVoltages>;
 
 std::size_t indexOf(Node node) {
     return static_cast<std::size_t>(node);
@@ -34,7 +34,7 @@ private:
     std::array<std::size_t, nodeCount> m_parent{};
 };
 
-// At most the three nodes other than the ground are unknown.
+// At most the nodes other than the ground are unknown.
 constexpr std::size_t maxUnknowns = nodeCount - 1;
 using Row = std::array<double, maxUnknowns + 1>; // the conductances, then the injected current
 using Rows = std::array<Row, maxUnknowns>;
@@ -86,6 +86,16 @@ std::optional<std::array<double, maxUnknowns>> solveLinear(Rows rows, std::size_
 }
 
 } // namespace
+
+Node returnOf(Node port, std::span<const Resistor> network) {
+    const Node lower = port == Node::In ? Node::InN : Node::OutN;
+    for (const Resistor& r : network) {
+        if (r.from == lower || r.to == lower) {
+            return lower;
+        }
+    }
+    return Node::Ground;
+}
 
 std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
                                        std::span<const Injection> injections) {

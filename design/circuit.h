@@ -1,5 +1,6 @@
 // Plain nodal analysis of a small resistor network: the ground, the two ports and the middle
-// node of a T. It knows nothing of attenuator formulas, so it can judge them.
+// node of a T, and for a balanced network the nodes of its lower leg. It knows nothing of
+// attenuator formulas, so it can judge them.
 #pragma once
 
 #include <array>
@@ -8,7 +9,8 @@
 
 namespace zelmarino::design {
 
-enum class Node { Ground, In, Middle, Out };
+// A balanced network's ports are In to InN and Out to OutN; it does not touch the ground.
+enum class Node { Ground, In, Middle, Out, InN, MiddleN, OutN };
 
 struct Resistor {
     Node from;
@@ -22,12 +24,16 @@ struct Injection {
     double amps;
 };
 
-using NodeVoltages = std::array<double, 4>; // indexed by Node; the ground is 0
+using NodeVoltages = std::array<double, 7>; // indexed by Node; the ground is 0
 
 // Solves Kirchhoff's current law at every node that a resistor touches. Nodes joined by a
 // 0-ohm resistor are one node. Nothing when the network has no unique solution.
 [[nodiscard]] std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
                                                      std::span<const Injection> injections);
+
+// A port's other terminal: the ground, or for a balanced network (one that touches InN or
+// OutN) the port's twin in the lower leg.
+[[nodiscard]] Node returnOf(Node port, std::span<const Resistor> network);
 
 [[nodiscard]] inline double voltageAt(const NodeVoltages& voltages, Node node) {
     return voltages.at(static_cast<std::size_t>(node));

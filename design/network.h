@@ -1,5 +1,6 @@
-// The four shapes of attenuator. Their numbers are those of the window's option buttons and
-// of the design record, which holds them in 16 bits.
+// The shapes of attenuator. The first four are the window's: their numbers are those of its
+// option buttons and of the design record, which holds them in 16 bits. The balanced and
+// bridged pads after them are the command line's only; the window's record never holds them.
 #pragma once
 
 #include <cstdint>
@@ -7,10 +8,13 @@
 namespace zelmarino::design {
 
 enum class Network : std::int16_t {
-    Pi = 1,   // shunt, series, shunt
-    T = 2,    // series, shunt, series
-    LOut = 3, // series at the input, shunt across the output; matched at the output port
-    LIn = 4,  // the same two arms, matched at the input port
+    Pi = 1,       // shunt, series, shunt
+    T = 2,        // series, shunt, series
+    LOut = 3,     // series at the input, shunt across the output; matched at the output port
+    LIn = 4,      // the same two arms, matched at the input port
+    H = 5,        // balanced T: each series arm split in two, one half in each leg
+    O = 6,        // balanced Pi: the series arm split in two, one half in each leg
+    BridgedT = 7, // equal impedances: two arms of Z, a bridge across them, a shunt below
 };
 
 } // namespace zelmarino::design

@@ -41,4 +41,8 @@ LArms lMatchedAtInput(Checked zin, Checked zout, Checked k) {
     return {ratio, ((r * k - 1.0) / k) * (zin / r), (1.0 / (k - r)) * (zin / r)};
 }
 
+BridgedTArms bridgedT(Checked z, Checked k) {
+    return {z * (k - 1.0), z / (k - 1.0)};
+}
+
 } // namespace zelmarino::design

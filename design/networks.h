@@ -39,10 +39,18 @@ struct LArms {
     Checked shuntAtOutput;
 };
 
+// Bridged T between equal impedances z: two arms of z in series, bridged from port to port,
+// and a shunt arm from their junction to ground.
+struct BridgedTArms {
+    Checked bridge;
+    Checked shunt;
+};
+
 [[nodiscard]] SymmetricPiArms symmetricPi(Checked z, Checked k);
 [[nodiscard]] PiArms pi(Checked zin, Checked zout, Checked k);
 [[nodiscard]] TArms t(Checked zin, Checked zout, Checked k);
 [[nodiscard]] LArms lMatchedAtOutput(Checked zin, Checked zout, Checked k);
 [[nodiscard]] LArms lMatchedAtInput(Checked zin, Checked zout, Checked k);
+[[nodiscard]] BridgedTArms bridgedT(Checked z, Checked k);
 
 } // namespace zelmarino::design

@@ -12,7 +12,7 @@ namespace {
 // corner of every design of a table.
 class Terminated {
 public:
-    static constexpr std::size_t capacity = 8;
+    static constexpr std::size_t capacity = 10;
 
     static std::optional<Terminated> of(std::span<const Resistor> network) {
         if (network.size() + 2 > capacity) {
@@ -25,6 +25,14 @@ public:
         return circuit;
     }
     void add(const Resistor& r) { m_resistors.at(m_count++) = r; }
+    // A balanced network floats: a wire from `node` to the ground gives the analysis its
+    // reference and changes no current. Taken at the port whose voltage is wanted, so that
+    // a small voltage is not found as the difference of two large ones.
+    void referTo(Node node) {
+        if (node != Node::Ground) {
+            add({node, Node::Ground, 0.0});
+        }
+    }
     [[nodiscard]] std::span<const Resistor> resistors() const {
         return std::span(m_resistors).first(m_count);
     }
@@ -34,6 +42,10 @@ private:
     std::size_t m_count = 0;
 };
 
+double across(const NodeVoltages& voltages, Node port, std::span<const Resistor> network) {
+    return voltageAt(voltages, port) - voltageAt(voltages, returnOf(port, network));
+}
+
 // The network with the source resistance and the load added, driven by a Norton source of
 // `amps` into the input port (the Norton form of a voltage source behind Zin).
 std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin, double zout,
@@ -42,10 +54,13 @@ std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin
     if (!circuit) {
         return std::nullopt;
     }
-    circuit->add({Node::In, Node::Ground, zin});
-    circuit->add({Node::Out, Node::Ground, zout});
-    const Injection source{Node::In, amps};
-    return solveNodes(circuit->resistors(), std::span(&source, 1));
+    const Node inReturn = returnOf(Node::In, network);
+    const Node outReturn = returnOf(Node::Out, network);
+    circuit->add({Node::In, inReturn, zin});
+    circuit->add({Node::Out, outReturn, zout});
+    circuit->referTo(outReturn);
+    const std::array source{Injection{Node::In, amps}, Injection{inReturn, -amps}};
+    return solveNodes(circuit->resistors(), source);
 }
 
 // The resistance seen into `port` with `termination` across the other port: the voltage
@@ -56,13 +71,14 @@ std::optional<double> resistanceInto(std::span<const Resistor> network, Node por
     if (!circuit) {
         return std::nullopt;
     }
-    circuit->add({other, Node::Ground, termination});
-    const Injection probe{port, 1.0};
-    const auto voltages = solveNodes(circuit->resistors(), std::span(&probe, 1));
+    circuit->add({other, returnOf(other, network), termination});
+    circuit->referTo(returnOf(port, network));
+    const std::array probe{Injection{port, 1.0}, Injection{returnOf(port, network), -1.0}};
+    const auto voltages = solveNodes(circuit->resistors(), probe);
     if (!voltages) {
         return std::nullopt;
     }
-    return voltageAt(*voltages, port);
+    return across(*voltages, port, network);
 }
 
 } // namespace
@@ -80,7 +96,7 @@ std::optional<PortCheck> checkPorts(std::span<const Resistor> network, double zi
         return std::nullopt;
     }
     const double available = 1.0 / (4.0 * zin);
-    const double atLoad = voltageAt(*voltages, Node::Out);
+    const double atLoad = across(*voltages, Node::Out, network);
     const double delivered = atLoad * atLoad / zout;
     return PortCheck{*input, *output, returnLossDb(*input, zin), returnLossDb(*output, zout),
                      10.0 * std::log10(available / delivered)};
@@ -101,7 +117,7 @@ std::optional<PowerShare> dissipation(std::span<const Resistor> network, double 
         // A wire dissipates nothing; its current is unknown to nodal analysis but not needed.
         share.resistorWatts.push_back(r.ohms == 0.0 ? 0.0 : across * across / r.ohms);
     }
-    const double atLoad = voltageAt(*voltages, Node::Out);
+    const double atLoad = across(*voltages, Node::Out, network);
     share.loadWatts = atLoad * atLoad / zout;
     return share;
 }

@@ -217,7 +217,11 @@ INSTANTIATE_TEST_SUITE_P(
         SpiceCase{"t_smaller_impedance_at_the_input", "t", "50", "75", {"--db", "10"}, true},
         SpiceCase{"t_at_high_loss", "t", "600", "150", {"--db", "60"}, true},
         SpiceCase{"l_out_e12", "l-out", "600", "50", {"--db", "20", "--series", "E12"}, false},
-        SpiceCase{"l_in_exact", "l-in", "1500", "2200", {"--db", "10"}, false}),
+        SpiceCase{"l_in_exact", "l-in", "1500", "2200", {"--db", "10"}, false},
+        SpiceCase{"h_exact", "h", "600", "600", {"--db", "20"}, true},
+        SpiceCase{"h_smaller_impedance_at_the_input", "h", "50", "75", {"--db", "10"}, true},
+        SpiceCase{"o_table_e24", "o", "150", "600", {"--db", "12:18:6", "--series", "E24"}, true},
+        SpiceCase{"bridged_t_exact", "bridged-t", "75", "75", {"--db", "6"}, true}),
     testing::CaseName{});
 
 } // namespace

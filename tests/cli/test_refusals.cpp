@@ -38,10 +38,30 @@ std::vector<std::string> with(std::vector<std::string> extra) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Refuses,
     ::testing::Values(
-        Refusal{"nothing", {}, "no network given (choose pi, t, l-out or l-in)"},
+        Refusal{"nothing", {}, "no network given (choose pi, t, l-out, l-in, h, o or bridged-t)"},
         Refusal{"unknown_network",
                 {"tee", "--zin", "75"},
-                "unknown network 'tee' (choose pi, t, l-out or l-in)"},
+                "unknown network 'tee' (choose pi, t, l-out, l-in, h, o or bridged-t)"},
+        Refusal{"bridged_t_between_unequal_impedances",
+                {"bridged-t", "--zin", "50", "--zout", "75", "--db", "10"},
+                "bridged-t: --zin 50 and --zout 75 differ, and a bridged T is matched only "
+                "between equal impedances"},
+        Refusal{"touchstone_table",
+                {"pi", "--zin", "75", "--zout", "50", "--db", "1:10:1", "--format", "touchstone",
+                 "--freq", "1G"},
+                "--format touchstone: a Touchstone file holds one network, not a table of "
+                "designs"},
+        Refusal{"touchstone_without_frequencies", with({"--format", "touchstone"}),
+                "--format touchstone needs --freq (HZ, or FROM:TO:POINTS)"},
+        Refusal{"frequencies_without_touchstone", with({"--freq", "1G"}),
+                "--freq '1G': frequencies are only for --format touchstone"},
+        Refusal{"frequency_sweep_of_one_point",
+                with({"--format", "touchstone", "--freq", "1M:1G:1"}),
+                "--freq '1M:1G:1': POINTS must be a whole number from 2 to 100000"},
+        Refusal{"falling_frequency_sweep", with({"--format", "touchstone", "--freq", "1G:1M:3"}),
+                "--freq '1G:1M:3': TO must be above FROM"},
+        Refusal{"negative_frequency", with({"--format", "touchstone", "--freq", "-1"}),
+                "--freq '-1': '-1' is not a frequency of 0 Hz or more"},
         Refusal{"second_network", with({"t"}),
                 "unexpected argument 't': the network is already 'pi'"},
         Refusal{"unknown_option", with({"--frequency", "1k"}), "unknown option '--frequency'"},
@@ -67,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"missing_zin_named_first", {"t", "--db", "10"}, "missing --zin"},
         Refusal{"network_missing_among_options",
                 {"--zin", "75", "--zout", "50", "--db", "10"},
-                "no network given (choose pi, t, l-out or l-in)"},
+                "no network given (choose pi, t, l-out, l-in, h, o or bridged-t)"},
         Refusal{"missing_db", {"t", "--zin", "75", "--zout", "50"}, "missing --db"},
         Refusal{"zero_impedance",
                 {"pi", "--zin", "0", "--zout", "50", "--db", "10"},
@@ -167,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"power_text", with({"--power", "loud"}),
                 "--power 'loud': not a number of watts or dBm"},
         Refusal{"unknown_format", with({"--format", "xml"}),
-                "--format 'xml': not one of text, csv, json, spice"}),
+                "--format 'xml': not one of text, csv, json, spice, touchstone"}),
     testing::CaseName{});
 
 TEST(Help, answers_with_usage_and_status_0_whatever_else_is_given) {

@@ -1,0 +1,15 @@
+// The touchstone format: one Touchstone 2.0 two-port file for one design, its S-parameters
+// found by nodal analysis with Zin and Zout as the two ports' reference resistances, at each
+// frequency of --freq (a resistive pad is the same at all of them).
+#pragma once
+
+#include "cli/options.h"
+#include "cli/report.h"
+
+#include <string>
+
+namespace zelmarino::cli {
+
+void writeTouchstone(std::string& out, const Options& options, const DesignReport& report);
+
+} // namespace zelmarino::cli
