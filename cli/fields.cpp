@@ -101,9 +101,13 @@ std::string fieldLabel(const CheckField& field) {
     return label;
 }
 
-const std::array<ArmPowerField, 1> armPowerFields = {{
+const std::array<ArmPowerField, 3> armPowerFields = {{
     {"dissipation", "Dissipation", "P", &wattsQuantity,
      [](const PowerShare& share, std::size_t arm) { return share.resistorWatts[arm]; }},
+    {"voltage", "Voltage", "V", &voltsQuantity,
+     [](const PowerShare& share, std::size_t arm) { return share.resistorVolts[arm]; }},
+    {"current", "Current", "I", &ampsQuantity,
+     [](const PowerShare& share, std::size_t arm) { return share.resistorAmps[arm]; }},
 }};
 
 } // namespace zelmarino::cli

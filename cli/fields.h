@@ -27,6 +27,8 @@ inline constexpr Quantity ohmsQuantity{"ohm", "Ω", false, 6, 9, false};
 inline constexpr Quantity lossQuantity{"db", "dB", true, 4, 6, false};
 inline constexpr Quantity returnLossQuantity{"db", "dB", true, 2, 6, true};
 inline constexpr Quantity wattsQuantity{"w", "W", false, 4, 6, false};
+inline constexpr Quantity voltsQuantity{"v", "V", false, 4, 6, false};
+inline constexpr Quantity ampsQuantity{"a", "A", false, 4, 6, false};
 // A ratio without a unit: |Γ|, the standing-wave ratio.
 inline constexpr Quantity ratioQuantity{"", "", false, 5, 9, false};
 
@@ -70,6 +72,6 @@ struct ArmPowerField {
     double (*value)(const PowerShare&, std::size_t arm);
 };
 
-extern const std::array<ArmPowerField, 1> armPowerFields;
+extern const std::array<ArmPowerField, 3> armPowerFields;
 
 } // namespace zelmarino::cli

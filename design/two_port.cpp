@@ -111,11 +111,14 @@ std::optional<PowerShare> dissipation(std::span<const Resistor> network, double 
     if (!voltages) {
         return std::nullopt;
     }
-    PowerShare share{{}, 0.0};
+    PowerShare share{{}, {}, {}, 0.0};
     for (const Resistor& r : network) {
         const double across = voltageAt(*voltages, r.from) - voltageAt(*voltages, r.to);
         // A wire dissipates nothing; its current is unknown to nodal analysis but not needed.
         share.resistorWatts.push_back(r.ohms == 0.0 ? 0.0 : across * across / r.ohms);
+        share.resistorVolts.push_back(std::abs(across));
+        share.resistorAmps.push_back(r.ohms == 0.0 ? std::numeric_limits<double>::quiet_NaN()
+                                                   : std::abs(across) / r.ohms);
     }
     const double atLoad = across(*voltages, Node::Out, network);
     share.loadWatts = atLoad * atLoad / zout;
@@ -131,6 +134,16 @@ double vswrOfReflection(double reflection) {
         return std::numeric_limits<double>::infinity();
     }
     return (1.0 + reflection) / (1.0 - reflection);
+}
+
+std::vector<double> toleratedSourceWatts(const PowerShare& share, double availableWatts,
+                                         double ratingWatts) {
+    std::vector<double> tolerated;
+    for (const double watts : share.resistorWatts) {
+        tolerated.push_back(watts > 0.0 ? availableWatts * (ratingWatts / watts)
+                                        : std::numeric_limits<double>::infinity());
+    }
+    return tolerated;
 }
 
 } // namespace zelmarino::design

@@ -28,6 +28,8 @@ struct PortCheck {
 
 struct PowerShare {
     std::vector<double> resistorWatts; // in the order of the network's resistors
+    std::vector<double> resistorVolts; // across each resistor
+    std::vector<double> resistorAmps;  // through each; not a number for a wire of 0 ohms
     double loadWatts;
 };
 
@@ -42,5 +44,11 @@ struct PowerShare {
 // The voltage standing-wave ratio for a reflection of size `reflection`: (1 + |Γ|) / (1 - |Γ|),
 // infinite for a total reflection.
 [[nodiscard]] double vswrOfReflection(double reflection);
+
+// The largest power the source may make available before each resistor dissipates
+// `ratingWatts`: every dissipation grows in proportion to the available power. Infinite for a
+// resistor that dissipates nothing.
+[[nodiscard]] std::vector<double> toleratedSourceWatts(const PowerShare& share,
+                                                       double availableWatts, double ratingWatts);
 
 } // namespace zelmarino::design

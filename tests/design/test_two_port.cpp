@@ -34,6 +34,46 @@ TEST(Dissipation, shares_the_available_power_between_resistors_and_load) {
     EXPECT_NEAR(share->loadWatts, 4.0 / 9.0, 1e-12);
 }
 
+TEST(Dissipation, gives_each_arm_a_voltage_and_current_that_obey_ohm_and_kirchhoff) {
+    // An L: 50 ohm in series, then 100 ohm across the output, between 50 ohm ports. The
+    // series arm carries the shunt's current and the load's.
+    const std::vector<Resistor> network = {{Node::In, Node::Out, 50.0},
+                                           {Node::Out, Node::Ground, 100.0}};
+    const auto share = dissipation(network, 50.0, 50.0, 2.0);
+    ASSERT_TRUE(share);
+    for (std::size_t i = 0; i < network.size(); ++i) {
+        const double volts = share->resistorVolts[i];
+        EXPECT_NEAR(volts * volts / network[i].ohms, share->resistorWatts[i], 1e-12);
+        EXPECT_NEAR(volts * share->resistorAmps[i], share->resistorWatts[i], 1e-12);
+    }
+    const double loadAmps = share->resistorVolts[1] / 50.0;
+    EXPECT_NEAR(share->resistorAmps[0], share->resistorAmps[1] + loadAmps, 1e-12);
+    EXPECT_NEAR(loadAmps * loadAmps * 50.0, share->loadWatts, 1e-12);
+}
+
+TEST(ToleratedSourceWatts, at_the_smallest_the_hottest_arm_dissipates_exactly_its_rating) {
+    // A Pi of 50 ohm ports, 10 dB.
+    const std::vector<Resistor> network = {{Node::In, Node::Ground, 96.2493},
+                                           {Node::In, Node::Out, 71.1516},
+                                           {Node::Out, Node::Ground, 96.2493}};
+    const double rating = 0.25;
+    const auto share = dissipation(network, 50.0, 50.0, 1.0);
+    ASSERT_TRUE(share);
+    const std::vector<double> tolerated = toleratedSourceWatts(*share, 1.0, rating);
+    ASSERT_EQ(tolerated.size(), network.size());
+    for (std::size_t i = 0; i < network.size(); ++i) {
+        // At its own limit each arm dissipates its rating.
+        const auto atLimit = dissipation(network, 50.0, 50.0, tolerated[i]);
+        ASSERT_TRUE(atLimit);
+        EXPECT_NEAR(atLimit->resistorWatts[i], rating, rating * 1e-12);
+    }
+    const double safe = *std::min_element(tolerated.begin(), tolerated.end());
+    const auto atSafe = dissipation(network, 50.0, 50.0, safe);
+    ASSERT_TRUE(atSafe);
+    EXPECT_NEAR(*std::max_element(atSafe->resistorWatts.begin(), atSafe->resistorWatts.end()),
+                rating, rating * 1e-12);
+}
+
 struct Port {
     const char* name;
     double seen;
