@@ -323,6 +323,18 @@ std::optional<Refusal> readArm(std::string_view option, std::string_view value, 
     return std::nullopt;
 }
 
+std::optional<Refusal> readMinReturnLoss(std::string_view value, Options& options) {
+    const NumberReading reading = readNumber(value, Prefixes::Refused);
+    if (reading.status != NumberReading::Status::Ok) {
+        return Refusal{about("--min-return-loss", value, "not a number")};
+    }
+    if (!(reading.value >= 0.0)) {
+        return Refusal{about("--min-return-loss", value, "must be a return loss of 0 dB or more")};
+    }
+    options.minReturnLossDb = reading.value;
+    return std::nullopt;
+}
+
 std::optional<Refusal> readShuntAt(std::string_view value, Options& options) {
     if (value == "input") {
         options.shuntAt = design::ShuntAt::Input;
@@ -344,6 +356,20 @@ std::optional<Refusal> completeOptions(Options& options) {
     if (options.minimumLossPad) {
         if (auto refusal = findMinimumLoss(options)) {
             return refusal;
+        }
+    }
+    if (options.pairs && !options.optimise) {
+        return Refusal{"--pairs: only with --optimise"};
+    }
+    if (options.optimise) {
+        if (!options.series) {
+            return Refusal{"--optimise: needs --series, the values to choose from"};
+        }
+        if (options.table) {
+            return Refusal{"--optimise: one loss at a time, not a table"};
+        }
+        if (options.format != OutputFormat::Text) {
+            return Refusal{"--optimise: written as text only"};
         }
     }
     if (!options.lossesDb.empty()) {

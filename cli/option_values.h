@@ -31,6 +31,9 @@ namespace zelmarino::cli {
 [[nodiscard]] std::optional<Refusal> readArm(std::string_view option, std::string_view value,
                                              double& ohms);
 
+// A return loss in dB, 0 or more.
+[[nodiscard]] std::optional<Refusal> readMinReturnLoss(std::string_view value, Options& options);
+
 // "input" or "output": where an L's shunt arm goes.
 [[nodiscard]] std::optional<Refusal> readShuntAt(std::string_view value, Options& options);
 

@@ -94,6 +94,8 @@ std::vector<ValueOption> valueOptions(Options& options) {
          into(readSeries)},
         {"--tolerance", false, "PERCENT", "worst case over every corner of the resistor tolerances",
          into(readTolerance)},
+        {"--min-return-loss", false, "DB",
+         "the return loss --optimise keeps at both ports (default 30)", into(readMinReturnLoss)},
         {"--power", false, "WATTS",
          "power available from the source (0.5, 500mW, 27dBm): each\n"
          "resistor's dissipation",
@@ -164,6 +166,12 @@ public:
                 help);
             option->required(required)->option_text(valueName);
         }
+        m_app.add_flag("--optimise", options.optimise,
+                       "search each arm's neighbouring --series values for the set\n"
+                       "closest to the loss with both return losses kept");
+        m_app.add_flag("--pairs", options.pairs,
+                       "with --optimise, an arm may also be two standard values in\n"
+                       "series or in parallel");
         // Declared last, so that --help lists them last.
         m_app.set_help_flag();
         m_flags = {

@@ -27,6 +27,9 @@ struct Options {
     bool minimumLossPad = false; // --db min: the loss is found once the impedances are known
     design::ShuntAt shuntAt = design::ShuntAt::Output; // an L's, as the window places it
     std::string shuntAtText;                           // --shunt-at as typed, if given
+    bool optimise = false;         // --optimise: search the series, not only round to it
+    bool pairs = false;            // --pairs: an arm may be two standard values
+    double minReturnLossDb = 30.0; // --min-return-loss: what the search must keep
     std::optional<ESeries> series;
     std::optional<double> tolerance;      // a fraction: 0.01 for 1 %
     std::optional<double> availableWatts; // --power

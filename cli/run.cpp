@@ -4,6 +4,7 @@
 #include "cli/csv_output.h"
 #include "cli/design_writer.h"
 #include "cli/json_output.h"
+#include "cli/optimise_output.h"
 #include "cli/number_text.h"
 #include "cli/options.h"
 #include "cli/output_common.h"
@@ -184,6 +185,12 @@ int run(std::span<const std::string_view> arguments, OutputSink& out, std::strin
     }
     if (const auto* refusal = std::get_if<Refusal>(&command)) {
         return refuse(err, refusal->message);
+    }
+    if (const auto* options = std::get_if<Options>(&command); options && options->optimise) {
+        const RunResult result = runOptimise(*options);
+        out.write(result.out);
+        err = result.err;
+        return result.exitStatus;
     }
     if (const auto* check = std::get_if<CheckOptions>(&command)) {
         const RunResult result = runCheck(*check);
