@@ -122,7 +122,11 @@ constexpr std::string_view notes =
     "          zelmarino-calc h --zin 600 --zout 600 --db 20 --format spice\n"
     "          zelmarino-calc o --zin 150 --zout 600 --db 12 --series E24\n"
     "          zelmarino-calc bridged-t --zin 75 --zout 75 --db 6\n"
-    "          zelmarino-calc t --zin 50 --zout 75 --db 10 --format touchstone --freq 1M:1G:101";
+    "          zelmarino-calc t --zin 50 --zout 75 --db 10 --format touchstone --freq 1M:1G:101\n"
+    "          zelmarino-calc l-out --zin 50 --zout 75 --db min --shunt-at input\n"
+    "          zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24 --optimise --pairs\n"
+    "          zelmarino-calc check pi --zin 75 --zout 50 --r1 220 --r2 91 --r3 47+36\n"
+    "          (check --help for the analysis of resistors you have)";
 
 // The command line as CLI11 reads it, and its help. The help and version flags answer as soon
 // as they are read, whatever else is on the line; every value is judged by this program's own
