@@ -24,8 +24,8 @@ struct NetworkChoice {
 
 constexpr std::array<NetworkChoice, 7> networkChoices = {{
     {Network::Pi, "shunt, series, shunt; matched at both ports"},
-    {Network::T, "series, shunt, series; matched at both ports (the larger impedance is\n"
-                 "placed on the input side, as the window does)"},
+    {Network::T, "series, shunt, series; matched at both ports (wired as asked; the window\n"
+                 "shows the larger impedance on the input side)"},
     {Network::LOut, "series, shunt; matched at the output port"},
     {Network::LIn, "series, shunt; matched at the input port"},
     {Network::H, "balanced T: each series arm split between the two legs"},
