@@ -34,6 +34,10 @@ std::vector<Label> labelsOf(Network network) {
     case Network::LOut:
     case Network::LIn:
         break;
+    case Network::H:
+    case Network::O:
+    case Network::BridgedT:
+        return {}; // the window has no option for these
     }
     return {Label::tielle, Label::piti};
 }
