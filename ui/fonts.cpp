@@ -8,10 +8,14 @@ namespace zelmarino {
 
 namespace {
 
+// The form's sans serif in its scalable TrueType form where Windows has it. The bitmap
+// "MS Sans Serif" comes in a few heights only, and Qt picks one taller than the stored 11
+// pixels, which cuts the captions; so a face that cannot be drawn at any size is passed over.
 QString firstInstalledFamily() {
-    for (const QString& family : {QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
-        if (QFontDatabase::hasFamily(family)) {
+    for (const QString& family :
+         {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"),
+          QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
+        if (QFontDatabase::hasFamily(family) && QFontDatabase::isSmoothlyScalable(family)) {
             return family;
         }
     }

@@ -98,13 +98,19 @@ TEST(FormFonts, stored_point_sizes_are_96_dpi_pixels) {
     EXPECT_TRUE(formFont(9.75, true).bold());
 }
 
-TEST(FormFonts, ms_sans_serif_where_installed_else_liberation_sans) {
+TEST(FormFonts, a_scalable_ms_sans_serif_where_installed_else_liberation_sans) {
     const QString family = formFontFamily();
-    if (QFontDatabase::hasFamily("MS Sans Serif")) {
+    const auto scalable = [](const QString& name) {
+        return QFontDatabase::hasFamily(name) && QFontDatabase::isSmoothlyScalable(name);
+    };
+    if (scalable("Microsoft Sans Serif")) {
+        EXPECT_EQ(family, "Microsoft Sans Serif");
+    } else if (scalable("MS Sans Serif")) {
         EXPECT_EQ(family, "MS Sans Serif");
-    } else if (QFontDatabase::hasFamily("Liberation Sans")) {
+    } else if (scalable("Liberation Sans")) {
         EXPECT_EQ(family, "Liberation Sans");
     }
+    EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(family)) << "a bitmap face cuts the captions";
     EXPECT_NE(family, "DejaVu Sans") << "too wide: it cuts the legends";
 }
 
