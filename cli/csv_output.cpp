@@ -132,9 +132,9 @@ void writeHeader(std::string& out, const Options& options, const Design& first) 
     }
     if (options.availableWatts) {
         line.add("available_w");
-        for (const ArmPowerField& field : armPowerFields) {
+        for (const ArmPowerField* field : shownArmPowerFields(options)) {
             for (const Arm& arm : first.arms) {
-                line.add(lower(arm.name) + "_" + std::string(field.quantity->key));
+                line.add(lower(arm.name) + "_" + std::string(field->columnKey));
             }
         }
         line.add("load_w");
@@ -178,9 +178,9 @@ void writeRow(std::string& out, const Options& options, const DesignReport& repo
     }
     if (options.availableWatts) {
         line.add(watts(*options.availableWatts));
-        for (const ArmPowerField& field : armPowerFields) {
+        for (const ArmPowerField* field : shownArmPowerFields(options)) {
             for (std::size_t i = 0; i < arms; ++i) {
-                line.add(report.power ? machineText(*field.quantity, field.value(*report.power, i))
+                line.add(report.power ? machineText(*field->quantity, field->value(report, i))
                                       : "");
             }
         }

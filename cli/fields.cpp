@@ -101,13 +101,25 @@ std::string fieldLabel(const CheckField& field) {
     return label;
 }
 
-const std::array<ArmPowerField, 3> armPowerFields = {{
-    {"dissipation", "Dissipation", "P", &wattsQuantity,
-     [](const PowerShare& share, std::size_t arm) { return share.resistorWatts[arm]; }},
-    {"voltage", "Voltage", "V", &voltsQuantity,
-     [](const PowerShare& share, std::size_t arm) { return share.resistorVolts[arm]; }},
-    {"current", "Current", "I", &ampsQuantity,
-     [](const PowerShare& share, std::size_t arm) { return share.resistorAmps[arm]; }},
+const std::array<ArmPowerField, 4> armPowerFields = {{
+    {"dissipation", "Dissipation", "P", "w", &wattsQuantity, false,
+     [](const DesignReport& r, std::size_t arm) { return r.power->resistorWatts[arm]; }},
+    {"voltage", "Voltage", "V", "v", &voltsQuantity, false,
+     [](const DesignReport& r, std::size_t arm) { return r.power->resistorVolts[arm]; }},
+    {"current", "Current", "I", "a", &ampsQuantity, false,
+     [](const DesignReport& r, std::size_t arm) { return r.power->resistorAmps[arm]; }},
+    {"tolerated_source", "Tolerated source", "Pmax", "tolerated_source_w", &wattsQuantity, true,
+     [](const DesignReport& r, std::size_t arm) { return r.toleratedWatts->at(arm); }},
 }};
+
+std::vector<const ArmPowerField*> shownArmPowerFields(const Options& options) {
+    std::vector<const ArmPowerField*> shown;
+    for (const ArmPowerField& field : armPowerFields) {
+        if (!field.rated || options.ratingWatts) {
+            shown.push_back(&field);
+        }
+    }
+    return shown;
+}
 
 } // namespace zelmarino::cli

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelmarino::cli {
 
@@ -68,10 +69,15 @@ struct ArmPowerField {
     std::string_view key;         // "dissipation", followed by the unit's key in json
     std::string_view label;       // "Dissipation"
     std::string_view tableLetter; // "P", before the arm's name in a text table's heading
+    std::string_view columnKey;   // "w", after the arm's name in a csv heading
     const Quantity* quantity;
-    double (*value)(const PowerShare&, std::size_t arm);
+    bool rated;                                            // shown only with --rating
+    double (*value)(const DesignReport&, std::size_t arm); // one that has its power
 };
 
-extern const std::array<ArmPowerField, 3> armPowerFields;
+extern const std::array<ArmPowerField, 4> armPowerFields;
+
+// The fields the options ask for, in the table's order.
+[[nodiscard]] std::vector<const ArmPowerField*> shownArmPowerFields(const Options& options);
 
 } // namespace zelmarino::cli

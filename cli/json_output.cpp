@@ -76,7 +76,7 @@ void appendWorst(std::string& out, const std::optional<WorstCase>& worst) {
     out += '}';
 }
 
-void appendDesign(std::string& out, const DesignReport& report) {
+void appendDesign(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
     append(out, "    {\n      \"loss_db\": ", entryText(design.lossDb),
            ",\n      \"realisable\": ", report.realisable() ? "true" : "false",
@@ -96,9 +96,9 @@ void appendDesign(std::string& out, const DesignReport& report) {
         appendText(out, arm.windowText);
         append(out, ", \"standard_ohm\": ",
                report.standardOhms ? number((*report.standardOhms)[i]) : "null");
-        for (const ArmPowerField& field : armPowerFields) {
-            append(out, ", \"", field.key, "_", field.quantity->key, "\": ",
-                   report.power ? figure(*field.quantity, field.value(*report.power, i)) : "null");
+        for (const ArmPowerField* field : shownArmPowerFields(options)) {
+            append(out, ", \"", field->key, "_", field->quantity->key, "\": ",
+                   report.power ? figure(*field->quantity, field->value(report, i)) : "null");
         }
         out += i + 1 < design.arms.size() ? "},\n" : "}\n";
     }
@@ -143,7 +143,7 @@ public:
             out += ",\n";
         }
         m_started = true;
-        appendDesign(out, report);
+        appendDesign(out, m_options, report);
     }
     void end(std::string& out) override { out += "\n  ]\n}\n"; }
 

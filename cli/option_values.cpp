@@ -208,6 +208,27 @@ std::optional<Refusal> readPower(std::string_view value, Options& options) {
     return std::nullopt;
 }
 
+// What each resistor may dissipate, in watts with an optional prefix and unit ("0.25", "250mW").
+std::optional<Refusal> readRating(std::string_view value, Options& options) {
+    std::string_view number = value;
+    if (number.ends_with('W')) {
+        number.remove_suffix(1);
+    }
+    const NumberReading reading = readNumber(number, Prefixes::Allowed);
+    if (reading.status == NumberReading::Status::NotANumber) {
+        return Refusal{about("--rating", value, "not a number of watts")};
+    }
+    if (reading.status == NumberReading::Status::OutOfRange || !std::isfinite(reading.value)) {
+        return Refusal{about("--rating", value, "out of range")};
+    }
+    if (!(reading.value > 0.0)) {
+        return Refusal{about("--rating", value, "must be a rating above 0 W")};
+    }
+    options.ratingWatts = reading.value;
+    options.ratingText = value;
+    return std::nullopt;
+}
+
 std::optional<Refusal> readFormat(std::string_view value, Options& options) {
     constexpr std::array<std::pair<std::string_view, OutputFormat>, 5> formats = {{
         {"text", OutputFormat::Text},
@@ -393,6 +414,11 @@ std::optional<Refusal> completeOptions(Options& options) {
         !std::isfinite(4.0 * std::max(options.zin, options.zout) * *options.availableWatts)) {
         return Refusal{
             about("--power", options.powerText, "out of range (the dissipation would overflow)")};
+    }
+    // The tolerated power is the given one scaled until the hottest arm reaches its rating.
+    if (options.ratingWatts && !options.availableWatts) {
+        return Refusal{about("--rating", options.ratingText,
+                             "needs --power, the source power whose dissipation it scales")};
     }
     return std::nullopt;
 }

@@ -24,6 +24,8 @@ namespace zelmarino::cli {
 [[nodiscard]] std::optional<Refusal> readTolerance(std::string_view value, Options& options);
 // Watts with an optional prefix and unit ("2", "500m", "500mW"), or dBm ("27dBm", "-3dBm").
 [[nodiscard]] std::optional<Refusal> readPower(std::string_view value, Options& options);
+// Watts each resistor may dissipate, with an optional prefix and unit ("0.25", "250mW").
+[[nodiscard]] std::optional<Refusal> readRating(std::string_view value, Options& options);
 [[nodiscard]] std::optional<Refusal> readFormat(std::string_view value, Options& options);
 
 // One arm: a resistance, or two in series ("100+47") or in parallel ("220||330"), each
@@ -39,7 +41,7 @@ namespace zelmarino::cli {
 
 // What no one option shows alone, once all are read: a shunt to place on a network that is
 // no L, the loss of --db min, a loss the arithmetic cannot design for these impedances, a
-// power whose dissipation would overflow.
+// power whose dissipation would overflow, a rating without a power.
 [[nodiscard]] std::optional<Refusal> completeOptions(Options& options);
 
 } // namespace zelmarino::cli

@@ -100,6 +100,10 @@ std::vector<ValueOption> valueOptions(Options& options) {
          "power available from the source (0.5, 500mW, 27dBm): each\n"
          "resistor's dissipation",
          into(readPower)},
+        {"--rating", false, "WATTS",
+         "with --power, each resistor's rating (0.25, 250mW): the most\n"
+         "power the source may make available before each arm exceeds it",
+         into(readRating)},
         {"--format", false, "FORMAT",
          "text (the default), csv, json, spice (a .subckt with the\n"
          "ports in, out and ref) or touchstone (S-parameters, with --freq)",
@@ -125,6 +129,7 @@ constexpr std::string_view notes =
     "          zelmarino-calc t --zin 50 --zout 75 --db 10 --format touchstone --freq 1M:1G:101\n"
     "          zelmarino-calc l-out --zin 50 --zout 75 --db min --shunt-at input\n"
     "          zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24 --optimise --pairs\n"
+    "          zelmarino-calc pi --zin 50 --zout 50 --db 20 --power 1 --rating 0.25\n"
     "          zelmarino-calc check pi --zin 75 --zout 50 --r1 220 --r2 91 --r3 47+36\n"
     "          (check --help for the analysis of resistors you have)";
 

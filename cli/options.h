@@ -34,6 +34,8 @@ struct Options {
     std::optional<double> tolerance;      // a fraction: 0.01 for 1 %
     std::optional<double> availableWatts; // --power
     std::string powerText;                // --power as typed
+    std::optional<double> ratingWatts;    // --rating: what each resistor may dissipate
+    std::string ratingText;               // --rating as typed
     OutputFormat format = OutputFormat::Text;
     std::vector<double> frequenciesHz; // --freq, for the touchstone format
     std::string frequencyText;         // --freq as typed

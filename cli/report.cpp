@@ -31,6 +31,10 @@ DesignReport makeReport(const Options& options, float lossDb) {
     }
     if (options.availableWatts) {
         report.power = design::dissipation(built, zin, zout, *options.availableWatts);
+        if (report.power && options.ratingWatts) {
+            report.toleratedWatts = design::toleratedSourceWatts(
+                *report.power, *options.availableWatts, *options.ratingWatts);
+        }
     }
     return report;
 }

@@ -28,6 +28,9 @@ struct DesignReport {
     std::optional<PortCheck> standard{};
     std::optional<WorstCase> worst{};  // around the standard values if any, else the exact ones
     std::optional<PowerShare> power{}; // of the network that would be built
+    // With a rating: the most power the source may make available before each arm, in the
+    // arms' order, dissipates it.
+    std::optional<std::vector<double>> toleratedWatts{};
 
     [[nodiscard]] bool realisable() const { return negative.empty(); }
 };

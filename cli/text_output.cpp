@@ -71,9 +71,9 @@ void writeArms(std::string& out, const Options& options, const DesignReport& rep
         columns.push_back({std::string(seriesName(*options.series)) + " (Ω)", Align::Right});
     }
     if (report.power) {
-        for (const ArmPowerField& field : armPowerFields) {
+        for (const ArmPowerField* field : shownArmPowerFields(options)) {
             columns.push_back(
-                {std::string(field.label) + " (" + std::string(field.quantity->symbol) + ")",
+                {std::string(field->label) + " (" + std::string(field->quantity->symbol) + ")",
                  Align::Right});
         }
     }
@@ -86,8 +86,8 @@ void writeArms(std::string& out, const Options& options, const DesignReport& rep
             cells.push_back(ohms((*report.standardOhms)[i]));
         }
         if (report.power) {
-            for (const ArmPowerField& field : armPowerFields) {
-                cells.push_back(readingText(*field.quantity, field.value(*report.power, i)));
+            for (const ArmPowerField* field : shownArmPowerFields(options)) {
+                cells.push_back(readingText(*field->quantity, field->value(report, i)));
             }
         }
         table.addRow(std::move(cells));
@@ -176,10 +176,10 @@ std::vector<Column> tableColumns(const Options& options, const Design& first) {
         columns.push_back({"±" + percent(*options.tolerance) + " loss", Align::Right});
     }
     if (options.availableWatts) {
-        for (const ArmPowerField& field : armPowerFields) {
+        for (const ArmPowerField* field : shownArmPowerFields(options)) {
             for (const Arm& arm : first.arms) {
                 columns.push_back(
-                    {std::string(field.tableLetter) + " " + std::string(arm.name), Align::Right});
+                    {std::string(field->tableLetter) + " " + std::string(arm.name), Align::Right});
             }
         }
         columns.push_back({"P load", Align::Right});
@@ -212,11 +212,10 @@ std::vector<std::string> tableCells(const Options& options, const DesignReport& 
         cells.push_back(report.worst ? between(report.worst->lossDb, lossQuantity) : "-");
     }
     if (options.availableWatts) {
-        for (const ArmPowerField& field : armPowerFields) {
+        for (const ArmPowerField* field : shownArmPowerFields(options)) {
             for (std::size_t i = 0; i < arms; ++i) {
-                cells.push_back(report.power
-                                    ? readingText(*field.quantity, field.value(*report.power, i))
-                                    : "-");
+                cells.push_back(
+                    report.power ? readingText(*field->quantity, field->value(report, i)) : "-");
             }
         }
         cells.push_back(report.power ? watts(report.power->loadWatts) : "-");

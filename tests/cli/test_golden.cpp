@@ -49,6 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                               "--tolerance", "1", "--power", "1W"},
                              0,
                              ""},
+                      // The hottest arm, R1 at 0.8182 W of 1 W, reaches 0.25 W at 0.3056 W.
+                      Golden{"pi_50_50_20db_power_rating.txt",
+                             {"pi", "--zin", "50", "--zout", "50", "--db", "20", "--power", "1",
+                              "--rating", "0.25"},
+                             0,
+                             ""},
                       Golden{"t_50_75_3db_below_minimum.txt",
                              {"t", "--zin", "50", "--zout", "75", "--db", "3"},
                              1,
