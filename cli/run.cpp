@@ -186,7 +186,8 @@ int run(std::span<const std::string_view> arguments, OutputSink& out, std::strin
     if (const auto* refusal = std::get_if<Refusal>(&command)) {
         return refuse(err, refusal->message);
     }
-    if (const auto* options = std::get_if<Options>(&command); options && options->optimise) {
+    if (const auto* options = std::get_if<Options>(&command);
+        options != nullptr && options->optimise) {
         const RunResult result = runOptimise(*options);
         out.write(result.out);
         err = result.err;
