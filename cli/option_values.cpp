@@ -248,18 +248,6 @@ std::optional<Refusal> readFormat(std::string_view value, Options& options) {
 
 namespace {
 
-std::string_view failureName(design::FloatFailure failure) {
-    switch (failure) {
-    case design::FloatFailure::DivisionByZero:
-        return "division by zero";
-    case design::FloatFailure::Overflow:
-        return "overflow";
-    case design::FloatFailure::InvalidOperation:
-        break;
-    }
-    return "invalid operation";
-}
-
 // Why the window's arithmetic cannot design this loss, if it cannot. The arithmetic fails
 // only at the ends: where K = 10^(A/20) rounds to 1 or where K² overflows.
 std::optional<std::string> undesignable(const Options& options, float lossDb) {
@@ -270,7 +258,8 @@ std::optional<std::string> undesignable(const Options& options, float lossDb) {
         const bool kIsOne = design::voltageRatio(lossDb).value() == 1.0;
         return std::string(kIsOne ? "too small: 10^(A/20) rounds to 1"
                                   : "too large for double precision") +
-               " and the calculation fails (" + std::string(failureName(error.failure)) + ")";
+               " and the calculation fails (" + std::string(design::failureName(error.failure)) +
+               ")";
     }
     return std::nullopt;
 }

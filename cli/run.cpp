@@ -29,18 +29,6 @@ constexpr std::string_view programName = "zelmarino-calc";
 // so that a reader sees the table begin without waiting for its end.
 constexpr std::size_t pieceBytes = std::size_t{64} << 10U;
 
-std::string_view failureName(design::FloatFailure failure) {
-    switch (failure) {
-    case design::FloatFailure::DivisionByZero:
-        return "division by zero";
-    case design::FloatFailure::Overflow:
-        return "overflow";
-    case design::FloatFailure::InvalidOperation:
-        break;
-    }
-    return "invalid operation";
-}
-
 int refuse(std::string& err, const std::string& message) {
     err = std::string(programName) + ": " + message + "\n";
     return exitRefused;
@@ -48,7 +36,7 @@ int refuse(std::string& err, const std::string& message) {
 
 std::string calculationFails(float loss, const design::FloatError& error) {
     return "--db '" + entryText(loss) + "': the calculation fails (" +
-           std::string(failureName(error.failure)) + ")";
+           std::string(design::failureName(error.failure)) + ")";
 }
 
 // The first loss whose calculation fails, and why. It fails, if anywhere, at an end of the

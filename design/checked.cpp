@@ -4,6 +4,18 @@
 
 namespace zelmarino::design {
 
+std::string_view failureName(FloatFailure failure) {
+    switch (failure) {
+    case FloatFailure::DivisionByZero:
+        return "division by zero";
+    case FloatFailure::Overflow:
+        return "overflow";
+    case FloatFailure::InvalidOperation:
+        break;
+    }
+    return "invalid operation";
+}
+
 // The first failure wins, the left operand's before the right one's, so the reported
 // failure is that of the earliest operation of the formula as written.
 Checked Checked::result(double value, Checked a, Checked b) {

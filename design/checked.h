@@ -8,10 +8,14 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace zelmarino::design {
 
 enum class FloatFailure { DivisionByZero, Overflow, InvalidOperation };
+
+// The failure in words, as the command line reports it: "division by zero", ...
+[[nodiscard]] std::string_view failureName(FloatFailure failure);
 
 struct FloatError {
     FloatFailure failure;
