@@ -1,5 +1,6 @@
 #include "cli/csv_output.h"
 
+#include "cli/csv_line.h"
 #include "cli/fields.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
@@ -29,41 +30,6 @@ std::string lower(std::string_view text) {
     }
     return result;
 }
-
-// One line of fields, written straight into the output; a field is quoted only where it
-// needs it.
-class Line {
-public:
-    explicit Line(std::string& out)
-        : m_out(out) {}
-    void add(std::string_view text) {
-        if (m_started) {
-            m_out += ',';
-        }
-        m_started = true;
-        const auto special = [](char c) { return c == ',' || c == '"' || c == '\n'; };
-        if (std::none_of(text.begin(), text.end(), special)) {
-            m_out.append(text);
-            return;
-        }
-        m_out += '"';
-        for (const char c : text) {
-            m_out += c;
-            if (c == '"') {
-                m_out += '"';
-            }
-        }
-        m_out += '"';
-    }
-    void finish() {
-        m_out += '\n';
-        m_started = false;
-    }
-
-private:
-    std::string& m_out;
-    bool m_started = false;
-};
 
 void addCheck(Line& line, const std::optional<PortCheck>& check) {
     for (const CheckField& field : checkFields) {
