@@ -5,6 +5,7 @@
 #include "design/two_port.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace zelmarino::cli {
 
@@ -99,6 +100,14 @@ std::string fieldLabel(const CheckField& field) {
         label += ')';
     }
     return label;
+}
+
+std::string armKey(std::string_view armName) {
+    std::string key(armName);
+    for (char& c : key) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return key;
 }
 
 const std::array<ArmPowerField, 4> armPowerFields = {{

@@ -64,6 +64,9 @@ extern const std::array<CheckField, 9> checkFields;
 // "Input return loss (dB)", "Input VSWR".
 [[nodiscard]] std::string fieldLabel(const CheckField& field);
 
+// "r1": an arm's name as csv and json keys begin with it.
+[[nodiscard]] std::string armKey(std::string_view armName);
+
 // A figure per arm when the source's power is given.
 struct ArmPowerField {
     std::string_view key;         // "dissipation", followed by the unit's key in json

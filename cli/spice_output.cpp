@@ -36,8 +36,14 @@ std::string_view nodeName(Node node, bool balanced) {
     return "outn";
 }
 
-// A name SPICE reads as one word: letters, digits and underscores, "p" for the point.
-std::string nameWord(std::string_view text) {
+// Full precision, in plain numbers: SPICE would read a suffix such as "M" as milli.
+std::string value(double ohms) {
+    return shortest(ohms);
+}
+
+} // namespace
+
+std::string spiceWord(std::string_view text) {
     std::string word;
     for (const char c : text) {
         if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
@@ -51,19 +57,35 @@ std::string nameWord(std::string_view text) {
     return word;
 }
 
-std::string subcircuitName(const Options& options, const Design& design) {
-    std::string name = nameWord(networkName(design.network)) + "_" +
-                       nameWord(entryText(design.zin)) + "_" + nameWord(entryText(design.zout)) +
-                       "_" + nameWord(entryText(design.lossDb)) + "db";
-    if (options.series) {
-        name += "_" + nameWord(seriesName(*options.series));
+void writeSubcircuitBody(std::string& out, const std::string& name, const Design& design,
+                         const std::optional<std::vector<double>>& replaced) {
+    const bool balanced = isBalanced(design.network);
+    append(out, ".subckt ", name, balanced ? " inp inn outp outn\n" : " in out ref\n");
+    for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        const Arm& arm = design.arms[i];
+        const double ohms = replaced ? (*replaced)[i] : arm.resistor.ohms;
+        const std::string_view from = nodeName(arm.resistor.from, balanced);
+        const std::string_view to = nodeName(arm.resistor.to, balanced);
+        if (ohms == 0.0) {
+            // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
+            append(out, "V", arm.name, " ", from, " ", to, " 0\n");
+        } else {
+            append(out, arm.name, " ", from, " ", to, " ", value(ohms), "\n");
+        }
     }
-    return name;
+    append(out, ".ends ", name, "\n");
 }
 
-// Full precision, in plain numbers: SPICE would read a suffix such as "M" as milli.
-std::string value(double ohms) {
-    return shortest(ohms);
+namespace {
+
+std::string subcircuitName(const Options& options, const Design& design) {
+    std::string name = spiceWord(networkName(design.network)) + "_" +
+                       spiceWord(entryText(design.zin)) + "_" + spiceWord(entryText(design.zout)) +
+                       "_" + spiceWord(entryText(design.lossDb)) + "db";
+    if (options.series) {
+        name += "_" + spiceWord(seriesName(*options.series));
+    }
+    return name;
 }
 
 void writeSubcircuit(std::string& out, const Options& options, const DesignReport& report,
@@ -84,21 +106,7 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
     if (!report.realisable()) {
         append(out, "* cannot be built: ", negativeArmNames(report), " negative\n");
     }
-    const bool balanced = isBalanced(design.network);
-    append(out, ".subckt ", name, balanced ? " inp inn outp outn\n" : " in out ref\n");
-    for (std::size_t i = 0; i < design.arms.size(); ++i) {
-        const Arm& arm = design.arms[i];
-        const double ohms = standard ? (*report.standardOhms)[i] : arm.resistor.ohms;
-        const std::string_view from = nodeName(arm.resistor.from, balanced);
-        const std::string_view to = nodeName(arm.resistor.to, balanced);
-        if (ohms == 0.0) {
-            // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
-            append(out, "V", arm.name, " ", from, " ", to, " 0\n");
-        } else {
-            append(out, arm.name, " ", from, " ", to, " ", value(ohms), "\n");
-        }
-    }
-    append(out, ".ends ", name, "\n");
+    writeSubcircuitBody(out, name, design, report.standardOhms);
 }
 
 class SpiceWriter final : public DesignWriter {

@@ -7,10 +7,22 @@
 #include "cli/options.h"
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace zelmarino::cli {
 
 // Keeps `options`, which must outlive it.
 [[nodiscard]] std::unique_ptr<DesignWriter> spiceWriter(const Options& options);
+
+// A name SPICE reads as one word: letters, digits and underscores, "p" for the point.
+[[nodiscard]] std::string spiceWord(std::string_view text);
+
+// The .subckt lines of `design` as wired, named `name`, with the values in `replaced` in place
+// of the arms' own if given; the comments before them are the caller's.
+void writeSubcircuitBody(std::string& out, const std::string& name, const Design& design,
+                         const std::optional<std::vector<double>>& replaced);
 
 } // namespace zelmarino::cli

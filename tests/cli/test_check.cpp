@@ -1,9 +1,13 @@
 // zelmarino-calc check: arms written as the user has them, analysed where the design report
 // places them.
 #include "cli/check_command.h"
+#include "cli/fields.h"
+#include "cli/number_text.h"
+#include "tests/cli/case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,25 +31,57 @@ TEST(Check, reads_arms_alone_in_series_and_in_parallel) {
     EXPECT_EQ(check.armTexts.at(1), "47+47");
 }
 
-std::string refusalOf(std::vector<std::string_view> arguments) {
-    const ParsedCommand command = parseCommand(arguments);
+struct CheckRefusal {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    std::string message;
+};
+
+class CheckRefuses : public ::testing::TestWithParam<CheckRefusal> {};
+
+TEST_P(CheckRefuses, naming_the_option) {
+    const ParsedCommand command = parseCommand(GetParam().arguments);
     const auto* refusal = std::get_if<Refusal>(&command);
-    return refusal != nullptr ? refusal->message : "accepted";
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->message, GetParam().message);
 }
 
-TEST(Check, refuses_arms_the_network_has_not_or_cannot_read) {
-    EXPECT_EQ(refusalOf({"check", "l-in", "--zin", "75", "--zout", "50", "--r1", "43", "--r2", "87",
-                         "--r3", "10"}),
-              "check: --r3: the l-in network has 2 arms");
-    EXPECT_EQ(refusalOf({"check", "t", "--zin", "75", "--zout", "50", "--r1", "43", "--r2", "87"}),
-              "check: missing --r3");
-    EXPECT_EQ(refusalOf({"check", "t", "--zin", "75", "--zout", "50", "--r1", "43", "--r2", "87||x",
-                         "--r3", "1"}),
-              "--r2 '87||x': 'x' is not a number");
-    EXPECT_EQ(refusalOf({"check", "t", "--zin", "75", "--zout", "50", "--r1", "-43", "--r2", "87",
-                         "--r3", "1"}),
-              "--r1 '-43': a resistance is 0 ohms or more");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Arms, CheckRefuses,
+    ::testing::Values(
+        CheckRefusal{"arm_the_l_has_not",
+                     {"check", "l-in", "--zin", "75", "--zout", "50", "--r1", "43", "--r2", "87",
+                      "--r3", "10"},
+                     "check: --r3: the l-in network has 2 arms"},
+        CheckRefusal{"arm_missing",
+                     {"check", "t", "--zin", "75", "--zout", "50", "--r1", "43", "--r2", "87"},
+                     "check: missing --r3"},
+        CheckRefusal{"half_of_a_pair_not_a_number",
+                     {"check", "t", "--zin", "75", "--zout", "50", "--r1", "43", "--r2", "87||x",
+                      "--r3", "1"},
+                     "--r2 '87||x': 'x' is not a number"},
+        CheckRefusal{
+            "negative_arm",
+            {"check", "t", "--zin", "75", "--zout", "50", "--r1", "-43", "--r2", "87", "--r3", "1"},
+            "--r1 '-43': a resistance is 0 ohms or more"},
+        CheckRefusal{"h_without_its_shunt",
+                     {"check", "h", "--zin", "600", "--zout", "600", "--r1", "1", "--r2", "1",
+                      "--r3", "1", "--r4", "1"},
+                     "check: missing --r5"},
+        CheckRefusal{"fifth_arm_of_an_o",
+                     {"check", "o", "--zin", "600", "--zout", "600", "--r1", "1", "--r2", "1",
+                      "--r3", "1", "--r4", "1", "--r5", "1"},
+                     "check: --r5: the o network has 4 arms"},
+        CheckRefusal{"bridged_t_between_unequal_impedances",
+                     {"check", "bridged-t", "--zin", "75", "--zout", "50", "--r1", "1", "--r2", "1",
+                      "--r3", "1", "--r4", "1"},
+                     "check: bridged-t: --zin 75 and --zout 50 differ, and a bridged T is "
+                     "matched only between equal impedances"},
+        CheckRefusal{"unknown_format",
+                     {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "1", "--r2", "1",
+                      "--r3", "1", "--format", "xml"},
+                     "check: --format 'xml': a check is written as text, csv, json or spice"}),
+    testing::CaseName{});
 
 // The example of a better E24 set: 220, 91 and 82 ohm between 75 and 50 ohm lose 9.93 dB
 // with 31.8 dB return loss at the worse port.
@@ -57,6 +93,70 @@ TEST(Check, analyses_the_network_as_built) {
     EXPECT_NE(result.out.find("9.93"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("31.8"), std::string::npos) << result.out;
 }
+
+struct Designed {
+    const char* name;
+    Network network;
+    float zin;
+    float zout;
+    design::ShuntAt shuntAt;
+};
+
+class DesignedValues : public ::testing::TestWithParam<Designed> {};
+
+// A design's own values, checked, give back the design's check and power, figure for figure:
+// the check places every arm where the design report puts it.
+TEST_P(DesignedValues, check_as_the_design_reports_them) {
+    const Designed& designed = GetParam();
+    Options options;
+    options.network = designed.network;
+    options.zin = designed.zin;
+    options.zout = designed.zout;
+    options.shuntAt = designed.shuntAt;
+    options.availableWatts = 2.0;
+    options.ratingWatts = 0.25;
+    const DesignReport report = makeReport(options, 30.0F); // above every case's minimum
+    ASSERT_TRUE(report.realisable());
+    CheckOptions check{options, {}, {}};
+    for (const Arm& arm : report.design.arms) {
+        check.armOhms.push_back(arm.resistor.ohms);
+        check.armTexts.push_back(shortest(arm.resistor.ohms));
+    }
+    const std::optional<DesignReport> built = checkNetwork(check);
+    ASSERT_TRUE(built && built->exact && built->power && built->toleratedWatts);
+    for (const CheckField& field : checkFields) {
+        const double expected = field.value(*report.exact);
+        const double found = field.value(*built->exact);
+        if (field.quantity->capped && expected > 120.0) {
+            EXPECT_GT(found, 120.0) << field.key; // a match, up to rounding noise
+        } else {
+            EXPECT_NEAR(found, expected, 1e-9 * (1.0 + std::abs(expected))) << field.key;
+        }
+    }
+    ASSERT_EQ(built->design.arms.size(), report.design.arms.size());
+    for (std::size_t i = 0; i < report.design.arms.size(); ++i) {
+        EXPECT_EQ(built->design.arms[i].role, report.design.arms[i].role);
+        for (const ArmPowerField& field : armPowerFields) {
+            const double expected = field.value(report, i);
+            EXPECT_NEAR(field.value(*built, i), expected, 1e-9 * expected)
+                << field.key << " of " << report.design.arms[i].name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Networks, DesignedValues,
+    ::testing::Values(
+        Designed{"pi", Network::Pi, 75.0F, 50.0F, design::ShuntAt::Output},
+        Designed{"t_smaller_impedance_at_the_input", Network::T, 50.0F, 75.0F,
+                 design::ShuntAt::Output},
+        Designed{"l_out", Network::LOut, 600.0F, 50.0F, design::ShuntAt::Output},
+        Designed{"l_in", Network::LIn, 1500.0F, 2200.0F, design::ShuntAt::Output},
+        Designed{"l_out_shunt_at_the_input", Network::LOut, 50.0F, 75.0F, design::ShuntAt::Input},
+        Designed{"h", Network::H, 50.0F, 75.0F, design::ShuntAt::Output},
+        Designed{"o", Network::O, 150.0F, 600.0F, design::ShuntAt::Output},
+        Designed{"bridged_t", Network::BridgedT, 75.0F, 75.0F, design::ShuntAt::Output}),
+    testing::CaseName{});
 
 } // namespace
 } // namespace zelmarino::cli

@@ -77,19 +77,25 @@ INSTANTIATE_TEST_SUITE_P(
                              ""}),
     caseName);
 
-INSTANTIATE_TEST_SUITE_P(Csv, MatchesGolden,
-                         ::testing::Values(Golden{"pi_50_50_table_e24.csv",
-                                                  {"pi", "--zin", "50", "--zout", "50", "--db",
-                                                   "3:30:3", "--series", "E24", "--format", "csv"},
-                                                  0,
-                                                  ""},
-                                           Golden{"t_600_50_20db_e48_tolerance_power.csv",
-                                                  {"t", "--zin", "600", "--zout", "50", "--db",
-                                                   "20", "--series", "E48", "--tolerance", "2",
-                                                   "--power", "100mW", "--format", "csv"},
-                                                  0,
-                                                  ""}),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(
+    Csv, MatchesGolden,
+    ::testing::Values(Golden{"pi_50_50_table_e24.csv",
+                             {"pi", "--zin", "50", "--zout", "50", "--db", "3:30:3", "--series",
+                              "E24", "--format", "csv"},
+                             0,
+                             ""},
+                      Golden{"t_600_50_20db_e48_tolerance_power.csv",
+                             {"t", "--zin", "600", "--zout", "50", "--db", "20", "--series", "E48",
+                              "--tolerance", "2", "--power", "100mW", "--format", "csv"},
+                             0,
+                             ""},
+                      Golden{"check_pi_75_50_power_rating.csv",
+                             {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "220", "--r2",
+                              "91", "--r3", "47+36", "--power", "1", "--rating", "0.25", "--format",
+                              "csv"},
+                             0,
+                             ""}),
+    caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Json, MatchesGolden,
@@ -105,6 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
         Golden{"l_out_75_50_table_e24_tolerance_power.json",
                {"l-out", "--zin", "75", "--zout", "50", "--db", "2:6:2", "--series", "E24",
                 "--tolerance", "1", "--power", "0dBm", "--format", "json"},
+               0,
+               ""},
+        Golden{"check_h_600_600_e24_power.json",
+               {"check", "h",    "--zin",   "600",  "--zout",   "600",  "--r1",
+                "240",   "--r2", "240",     "--r3", "240",      "--r4", "240",
+                "--r5",  "120",  "--power", "1",    "--format", "json"},
                0,
                ""}),
     caseName);
@@ -123,6 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
                ""},
         Golden{"l_in_1k5_2k2_10db.cir",
                {"l-in", "--zin", "1k5", "--zout", "2.2k", "--db", "10", "--format", "spice"},
+               0,
+               ""},
+        Golden{"check_bridged_t_75_75.cir",
+               {"check", "bridged-t", "--zin", "75", "--zout", "75", "--r1", "75", "--r2", "75",
+                "--r3", "75", "--r4", "75", "--format", "spice"},
                0,
                ""}),
     caseName);

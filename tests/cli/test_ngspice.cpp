@@ -221,7 +221,26 @@ INSTANTIATE_TEST_SUITE_P(
         SpiceCase{"h_exact", "h", "600", "600", {"--db", "20"}, true},
         SpiceCase{"h_smaller_impedance_at_the_input", "h", "50", "75", {"--db", "10"}, true},
         SpiceCase{"o_table_e24", "o", "150", "600", {"--db", "12:18:6", "--series", "E24"}, true},
-        SpiceCase{"bridged_t_exact", "bridged-t", "75", "75", {"--db", "6"}, true}),
+        SpiceCase{"bridged_t_exact", "bridged-t", "75", "75", {"--db", "6"}, true},
+        // The resistors one has, as check writes them: the network after the word check.
+        SpiceCase{"check_pi_with_a_pair",
+                  "check",
+                  "75",
+                  "50",
+                  {"pi", "--r1", "220", "--r2", "91", "--r3", "47+36"},
+                  false},
+        SpiceCase{"check_h_smaller_impedance_at_the_input",
+                  "check",
+                  "50",
+                  "75",
+                  {"h", "--r1", "27", "--r2", "27", "--r3", "39", "--r4", "39", "--r5", "47"},
+                  false},
+        SpiceCase{"check_l_out_shunt_at_the_input",
+                  "check",
+                  "50",
+                  "75",
+                  {"l-out", "--r1", "43", "--r2", "91", "--shunt-at", "input"},
+                  false}),
     testing::CaseName{});
 
 } // namespace

@@ -1,0 +1,165 @@
+#include "cli/check_output.h"
+
+#include "cli/csv_line.h"
+#include "cli/fields.h"
+#include "cli/json_text.h"
+#include "cli/number_text.h"
+#include "cli/output_common.h"
+#include "cli/spice_output.h"
+#include "cli/text_columns.h"
+
+#include <vector>
+
+namespace zelmarino::cli {
+
+namespace {
+
+// The fields per arm that --power and --rating ask for; none without a power.
+std::vector<const ArmPowerField*> powerFields(const Options& common, const DesignReport& built) {
+    return built.power ? shownArmPowerFields(common) : std::vector<const ArmPowerField*>{};
+}
+
+} // namespace
+
+void writeCheckText(std::string& out, const CheckOptions& check, const DesignReport& built) {
+    const Options& common = check.common;
+    const Design& design = built.design;
+    append(out, networkTitle(design.network), " as built: Zin ", entryText(common.zin), " Ω, Zout ",
+           entryText(common.zout), " Ω\n\n");
+    std::vector<Column> columns = {{"Arm", Align::Left},
+                                   {"Role", Align::Left},
+                                   {"Given", Align::Right},
+                                   {"Resistance (Ω)", Align::Right}};
+    const std::vector<const ArmPowerField*> fields = powerFields(common, built);
+    for (const ArmPowerField* field : fields) {
+        columns.push_back(
+            {std::string(field->label) + " (" + std::string(field->quantity->symbol) + ")",
+             Align::Right});
+    }
+    TextColumns arms(std::move(columns));
+    for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        const Arm& arm = design.arms[i];
+        std::vector<std::string> row = {std::string(arm.name), std::string(arm.role),
+                                        check.armTexts.at(i),
+                                        readingText(ohmsQuantity, arm.resistor.ohms)};
+        for (const ArmPowerField* field : fields) {
+            row.push_back(readingText(*field->quantity, field->value(built, i)));
+        }
+        arms.addRow(std::move(row));
+    }
+    arms.write(out);
+    out += "\n";
+    TextColumns figures({{"Check", Align::Left}, {"As built", Align::Right}});
+    for (const CheckField& field : checkFields) {
+        figures.addRow(
+            {fieldLabel(field), readingText(*field.quantity, field.value(*built.exact))});
+    }
+    figures.write(out);
+    if (built.power) {
+        append(out, "\nWith ", readingText(wattsQuantity, *common.availableWatts),
+               " W available from the source, the load receives ",
+               readingText(wattsQuantity, built.power->loadWatts), " W.\n");
+    }
+}
+
+// The design command's keys where the figure is the same: the check's own carry no prefix,
+// for there is only the network as built.
+void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignReport& built) {
+    const Options& common = check.common;
+    const Design& design = built.design;
+    const std::vector<const ArmPowerField*> fields = shownArmPowerFields(common);
+    Line heading(out);
+    for (const char* name : {"network", "zin_ohm", "zout_ohm"}) {
+        heading.add(name);
+    }
+    for (const Arm& arm : design.arms) {
+        heading.add(armKey(arm.name) + "_given");
+        heading.add(armKey(arm.name) + "_ohm");
+    }
+    for (const CheckField& field : checkFields) {
+        heading.add(fieldKey(field));
+    }
+    if (built.power) {
+        heading.add("available_w");
+        for (const ArmPowerField* field : fields) {
+            for (const Arm& arm : design.arms) {
+                heading.add(armKey(arm.name) + "_" + std::string(field->columnKey));
+            }
+        }
+        heading.add("load_w");
+    }
+    heading.finish();
+    Line row(out);
+    row.add(networkName(design.network));
+    row.add(entryText(common.zin));
+    row.add(entryText(common.zout));
+    for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        row.add(check.armTexts.at(i));
+        row.add(machineText(ohmsQuantity, design.arms[i].resistor.ohms));
+    }
+    for (const CheckField& field : checkFields) {
+        row.add(machineText(*field.quantity, field.value(*built.exact)));
+    }
+    if (built.power) {
+        row.add(machineText(wattsQuantity, *common.availableWatts));
+        for (const ArmPowerField* field : fields) {
+            for (std::size_t i = 0; i < design.arms.size(); ++i) {
+                row.add(machineText(*field->quantity, field->value(built, i)));
+            }
+        }
+        row.add(machineText(wattsQuantity, built.power->loadWatts));
+    }
+    row.finish();
+}
+
+// As the design command's json, every key always there and null where there is nothing.
+void writeCheckJson(std::string& out, const CheckOptions& check, const DesignReport& built) {
+    const Options& common = check.common;
+    const Design& design = built.design;
+    out += "{\n  \"network\": ";
+    json::appendText(out, networkName(design.network));
+    append(out, ",\n  \"zin_ohm\": ", entryText(common.zin),
+           ",\n  \"zout_ohm\": ", entryText(common.zout), ",\n  \"available_w\": ",
+           common.availableWatts ? json::number(*common.availableWatts, 6) : "null",
+           ",\n  \"arms\": [\n");
+    for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        const Arm& arm = design.arms[i];
+        out += "    {\"name\": ";
+        json::appendText(out, arm.name);
+        out += ", \"role\": ";
+        json::appendText(out, arm.role);
+        out += ", \"given\": ";
+        json::appendText(out, check.armTexts.at(i));
+        append(out, ", \"ohm\": ", json::number(arm.resistor.ohms));
+        for (const ArmPowerField* field : shownArmPowerFields(common)) {
+            append(out, ", \"", field->key, "_", field->quantity->key, "\": ",
+                   built.power ? json::figure(*field->quantity, field->value(built, i)) : "null");
+        }
+        out += i + 1 < design.arms.size() ? "},\n" : "}\n";
+    }
+    out += "  ],\n  \"check\": ";
+    json::appendCheck(out, built.exact);
+    append(out, ",\n  \"load_w\": ", built.power ? json::number(built.power->loadWatts, 6) : "null",
+           "\n}\n");
+}
+
+void writeCheckSpice(std::string& out, const CheckOptions& check, const DesignReport& built) {
+    const Options& common = check.common;
+    const Design& design = built.design;
+    const PortCheck& ports = *built.exact;
+    append(out, "* ", networkTitle(design.network), " as built: Zin ", entryText(common.zin),
+           " ohm, Zout ", entryText(common.zout), " ohm\n* ", armRoles(design), "\n* check: input ",
+           significant(ports.inputOhms, 6), " ohm, output ", significant(ports.outputOhms, 6),
+           " ohm, loss ", fixedPoint(ports.lossDb, 4), " dB\n");
+    out += "* given:";
+    for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        append(out, " ", design.arms[i].name, " ", check.armTexts.at(i));
+    }
+    out += '\n';
+    const std::string name = "check_" + spiceWord(networkName(design.network)) + "_" +
+                             spiceWord(entryText(common.zin)) + "_" +
+                             spiceWord(entryText(common.zout));
+    writeSubcircuitBody(out, name, design, std::nullopt);
+}
+
+} // namespace zelmarino::cli
