@@ -1,5 +1,7 @@
 #include "calc/conversions.h"
 
+#include "design/decimal_digits.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -167,10 +169,7 @@ float toSingle(double value) {
 }
 
 std::string SingleText(float value) {
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::general, 7);
-    std::string text(buffer.data(), end);
+    std::string text = design::generalText(value, 7);
     for (char& c : text) {
         if (c == 'e') {
             c = 'E';

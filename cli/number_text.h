@@ -1,5 +1,5 @@
-// Numbers as the command line prints them: through std::to_chars, never the locale, so the
-// output reads the same everywhere.
+// Numbers as the command line prints them: as std::to_chars writes them, never through the
+// locale, so the output reads the same everywhere.
 #pragma once
 
 #include <string>

@@ -1,6 +1,7 @@
 #include "design/resistor_text.h"
 
 #include "design/checked.h"
+#include "design/decimal_digits.h"
 
 #include <array>
 #include <charconv>
@@ -82,18 +83,13 @@ std::string NumberText(double value) {
     if (magnitude == 0.0) {
         return text + "0";
     }
-    // Fifteen significant digits, correctly rounded: d.dddddddddddddde±x.
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                            std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), end);
-    const auto exponentAt = scientific.find('e');
-    std::string digits{scientific.substr(0, 1)};
-    digits += scientific.substr(2, exponentAt - 2);
-    int exponent = 0;
-    const std::size_t exponentDigits = exponentAt + (scientific[exponentAt + 1] == '+' ? 2 : 1);
-    std::from_chars(scientific.data() + exponentDigits, scientific.data() + scientific.size(),
-                    exponent);
+    // Fifteen significant digits, correctly rounded, without the trailing zeros.
+    const RoundedDigits rounded = roundToSignificant(magnitude, 15);
+    std::array<char, 20> buffer{};
+    char* const end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded.digits).ptr;
+    std::string digits(buffer.data(), end);
+    const int exponent = rounded.exponent;
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }
