@@ -1,6 +1,8 @@
 #include "cli/optimise_output.h"
 
+#include "cli/csv_line.h"
 #include "cli/fields.h"
+#include "cli/json_text.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "cli/report.h"
@@ -14,6 +16,14 @@ namespace zelmarino::cli {
 
 namespace {
 
+// What the search found for one design: the nearest set of the series is in the report.
+struct Optimised {
+    const Options& options;
+    float lossDb;
+    DesignReport report;
+    std::optional<design::StandardSet> best;
+};
+
 std::string partText(const design::Part& part) {
     if (!part.second) {
         return significant(part.first, 6);
@@ -21,30 +31,21 @@ std::string partText(const design::Part& part) {
     return significant(part.first, 6) + (part.parallel ? "||" : "+") + significant(*part.second, 6);
 }
 
-std::string fieldHeading(const CheckField& field) {
-    const std::string_view symbol = field.quantity->symbol;
-    return std::string(field.label) + (symbol.empty() ? "" : " (" + std::string(symbol) + ")");
+// The nearest set as parts of one value each, so that both sets are written alike.
+std::vector<design::Part> nearestParts(const DesignReport& report) {
+    std::vector<design::Part> parts;
+    for (const double ohms : *report.standardOhms) {
+        parts.push_back({ohms, ohms, std::nullopt});
+    }
+    return parts;
 }
 
-} // namespace
-
-RunResult runOptimise(const Options& options) {
-    const float loss = options.lossesDb.front();
-    const DesignReport report = makeReport(options, loss);
-    const Design& design = report.design;
-    if (!report.realisable() || !report.standardOhms || !report.standard) {
-        return {exitBelowMinimum, "",
-                "zelmarino-calc: --optimise: the loss is below the minimum of " +
-                    fixedPoint(design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
-    }
+void writeText(std::string& out, const Optimised& found) {
+    const Options& options = found.options;
+    const Design& design = found.report.design;
     const std::string series(seriesName(*options.series));
-    const auto best = design::optimiseStandard(
-        resistorsOf(design), design.zin, design.zout,
-        {static_cast<double>(loss), options.minReturnLossDb, *options.series, options.pairs});
-    RunResult result;
-    std::string& out = result.out;
     out += std::string(networkTitle(design.network)) + ": Zin " + entryText(design.zin) +
-           " Ω, Zout " + entryText(design.zout) + " Ω, loss " + entryText(loss) + " dB\n";
+           " Ω, Zout " + entryText(design.zout) + " Ω, loss " + entryText(found.lossDb) + " dB\n";
     out += series + " values optimised" + (options.pairs ? ", pairs allowed" : "") +
            ", both return losses at least " + significant(options.minReturnLossDb, 6) + " dB.\n\n";
     TextColumns arms({{"Arm", Align::Left},
@@ -56,8 +57,8 @@ RunResult runOptimise(const Options& options) {
         const Arm& arm = design.arms[i];
         arms.addRow({std::string(arm.name), std::string(arm.role),
                      readingText(ohmsQuantity, arm.resistor.ohms),
-                     readingText(ohmsQuantity, report.standardOhms->at(i)),
-                     best ? partText(best->arms.at(i)) : "none"});
+                     readingText(ohmsQuantity, found.report.standardOhms->at(i)),
+                     found.best ? partText(found.best->arms.at(i)) : "none"});
     }
     arms.write(out);
     out += "\n";
@@ -65,14 +66,139 @@ RunResult runOptimise(const Options& options) {
                         {"Nearest " + series, Align::Right},
                         {"Optimised " + series, Align::Right}});
     for (const CheckField& field : checkFields) {
-        checks.addRow({fieldHeading(field),
-                       readingText(*field.quantity, field.value(*report.standard)),
-                       best ? readingText(*field.quantity, field.value(best->check)) : ""});
+        checks.addRow(
+            {fieldLabel(field), readingText(*field.quantity, field.value(*found.report.standard)),
+             found.best ? readingText(*field.quantity, field.value(found.best->check)) : ""});
     }
     checks.write(out);
-    if (!best) {
+}
+
+// One row per set, named in its first column; the optimised row is empty past its name when
+// the search found nothing. The check's keys say so, as loss_db is the loss asked for.
+void writeCsv(std::string& out, const Optimised& found) {
+    const Options& options = found.options;
+    const Design& design = found.report.design;
+    Line heading(out);
+    for (const char* name : {"set", "network", "zin_ohm", "zout_ohm", "loss_db", "series", "pairs",
+                             "min_return_loss_db"}) {
+        heading.add(name);
+    }
+    for (const Arm& arm : design.arms) {
+        heading.add(armKey(arm.name) + "_values");
+        heading.add(armKey(arm.name) + "_ohm");
+    }
+    for (const CheckField& field : checkFields) {
+        heading.add("check_" + fieldKey(field));
+    }
+    heading.finish();
+    const auto row = [&](std::string_view set, const std::vector<design::Part>* parts,
+                         const PortCheck* check) {
+        Line line(out);
+        line.add(set);
+        line.add(networkName(design.network));
+        line.add(entryText(design.zin));
+        line.add(entryText(design.zout));
+        line.add(entryText(found.lossDb));
+        line.add(seriesName(*options.series));
+        line.add(options.pairs ? "yes" : "no");
+        line.add(significant(options.minReturnLossDb, 6));
+        for (std::size_t i = 0; i < design.arms.size(); ++i) {
+            line.add(parts != nullptr ? partText(parts->at(i)) : "");
+            line.add(parts != nullptr ? machineText(ohmsQuantity, parts->at(i).ohms) : "");
+        }
+        for (const CheckField& field : checkFields) {
+            line.add(check != nullptr ? machineText(*field.quantity, field.value(*check)) : "");
+        }
+        line.finish();
+    };
+    const std::vector<design::Part> nearest = nearestParts(found.report);
+    row("nearest", &nearest, &*found.report.standard);
+    row("optimised", found.best ? &found.best->arms : nullptr,
+        found.best ? &found.best->check : nullptr);
+}
+
+void appendSet(std::string& out, const Design& design, const std::vector<design::Part>& parts,
+               const PortCheck& check) {
+    out += "{\n    \"arms\": [\n";
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        out += "      {\"name\": ";
+        json::appendText(out, design.arms[i].name);
+        out += ", \"values\": ";
+        json::appendText(out, partText(parts[i]));
+        append(out, ", \"ohm\": ", json::number(parts[i].ohms),
+               i + 1 < parts.size() ? "},\n" : "}\n");
+    }
+    out += "    ],\n    \"check\": ";
+    json::appendCheck(out, check);
+    out += "\n  }";
+}
+
+// The exact arms once, then each set's values and check; "optimised" is null when the search
+// found nothing.
+void writeJson(std::string& out, const Optimised& found) {
+    const Options& options = found.options;
+    const Design& design = found.report.design;
+    out += "{\n  \"network\": ";
+    json::appendText(out, networkName(design.network));
+    append(out, ",\n  \"zin_ohm\": ", entryText(design.zin),
+           ",\n  \"zout_ohm\": ", entryText(design.zout),
+           ",\n  \"loss_db\": ", entryText(found.lossDb), ",\n  \"series\": ");
+    json::appendText(out, seriesName(*options.series));
+    append(out, ",\n  \"pairs\": ", options.pairs ? "true" : "false",
+           ",\n  \"min_return_loss_db\": ", json::number(options.minReturnLossDb, 6),
+           ",\n  \"arms\": [\n");
+    for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        const Arm& arm = design.arms[i];
+        out += "    {\"name\": ";
+        json::appendText(out, arm.name);
+        out += ", \"role\": ";
+        json::appendText(out, arm.role);
+        append(out, ", \"ohm\": ", json::number(arm.resistor.ohms),
+               i + 1 < design.arms.size() ? "},\n" : "}\n");
+    }
+    out += "  ],\n  \"nearest\": ";
+    appendSet(out, design, nearestParts(found.report), *found.report.standard);
+    out += ",\n  \"optimised\": ";
+    if (found.best) {
+        appendSet(out, design, found.best->arms, found.best->check);
+    } else {
+        out += "null";
+    }
+    out += "\n}\n";
+}
+
+} // namespace
+
+RunResult runOptimise(const Options& options) {
+    const float loss = options.lossesDb.front();
+    Optimised found{options, loss, makeReport(options, loss), std::nullopt};
+    const Design& design = found.report.design;
+    if (!found.report.realisable() || !found.report.standardOhms || !found.report.standard) {
+        return {exitBelowMinimum, "",
+                "zelmarino-calc: --optimise: the loss is below the minimum of " +
+                    fixedPoint(design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
+    }
+    found.best = design::optimiseStandard(
+        resistorsOf(design), design.zin, design.zout,
+        {static_cast<double>(loss), options.minReturnLossDb, *options.series, options.pairs});
+    RunResult result;
+    switch (options.format) {
+    case OutputFormat::Csv:
+        writeCsv(result.out, found);
+        break;
+    case OutputFormat::Json:
+        writeJson(result.out, found);
+        break;
+    case OutputFormat::Text:
+    case OutputFormat::Spice:      // refused when read
+    case OutputFormat::Touchstone: // refused when read
+        writeText(result.out, found);
+        break;
+    }
+    if (!found.best) {
         result.exitStatus = exitBelowMinimum;
-        result.err = "zelmarino-calc: --optimise: no set of neighbouring " + series +
+        result.err = "zelmarino-calc: --optimise: no set of neighbouring " +
+                     std::string(seriesName(*options.series)) +
                      " values keeps both return losses at " +
                      significant(options.minReturnLossDb, 6) + " dB\n";
     }

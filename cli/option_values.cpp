@@ -378,8 +378,8 @@ std::optional<Refusal> completeOptions(Options& options) {
         if (options.table) {
             return Refusal{"--optimise: one loss at a time, not a table"};
         }
-        if (options.format != OutputFormat::Text) {
-            return Refusal{"--optimise: written as text only"};
+        if (options.format == OutputFormat::Spice || options.format == OutputFormat::Touchstone) {
+            return Refusal{"--optimise: written as text, csv or json"};
         }
     }
     if (!options.lossesDb.empty()) {

@@ -94,7 +94,15 @@ INSTANTIATE_TEST_SUITE_P(
                               "91", "--r3", "47+36", "--power", "1", "--rating", "0.25", "--format",
                               "csv"},
                              0,
-                             ""}),
+                             ""},
+                      // No E6 set keeps 60 dB: the optimised row is empty.
+                      Golden{"pi_75_50_10db_e6_optimise_unreachable.csv",
+                             {"pi", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E6",
+                              "--optimise", "--min-return-loss", "60", "--format", "csv"},
+                             1,
+                             "zelmarino-calc: --optimise: no set of "
+                             "neighbouring E6 values keeps both return "
+                             "losses at 60 dB\n"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,6 +125,13 @@ INSTANTIATE_TEST_SUITE_P(
                {"check", "h",    "--zin",   "600",  "--zout",   "600",  "--r1",
                 "240",   "--r2", "240",     "--r3", "240",      "--r4", "240",
                 "--r5",  "120",  "--power", "1",    "--format", "json"},
+               0,
+               ""},
+        // The example to beat: 220, 91 and 82 ohm lose 9.93 dB against the nearest set's
+        // 10.33 dB, both return losses above 30 dB.
+        Golden{"pi_75_50_10db_e24_optimise.json",
+               {"pi", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E24", "--optimise",
+                "--format", "json"},
                0,
                ""}),
     caseName);

@@ -174,6 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {"pi", "--zin", "75", "--zout", "50", "--db", "1:10:1", "--series", "E12",
                  "--optimise"},
                 "--optimise: one loss at a time, not a table"},
+        Refusal{"optimise_as_spice", with({"--series", "E24", "--optimise", "--format", "spice"}),
+                "--optimise: written as text, csv or json"},
         Refusal{"check_as_touchstone",
                 {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "220", "--r2", "91", "--r3",
                  "82", "--format", "touchstone"},
