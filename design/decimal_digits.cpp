@@ -182,7 +182,10 @@ std::optional<std::uint64_t> roundToDecimals(double magnitude, int decimals) {
 // where the exponent is from -4 to below the digit count, trailing zeros dropped.
 std::string generalText(double value, int precision) {
     const int digits = std::max(precision, 1); // as printf, no digits means one
-    if (!std::isfinite(value) || value == 0.0) {
+    if (value == 0.0) {
+        return std::signbit(value) ? "-0" : "0"; // a perfect match's reflection, often
+    }
+    if (!std::isfinite(value)) {
         return convert(value, std::chars_format::general, digits);
     }
     const RoundedDigits rounded = roundToSignificant(std::abs(value), digits);

@@ -86,24 +86,29 @@ std::string NumberText(double value) {
     // Fifteen significant digits, correctly rounded, without the trailing zeros.
     const RoundedDigits rounded = roundToSignificant(magnitude, 15);
     std::array<char, 20> buffer{};
-    char* const end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded.digits).ptr;
-    std::string digits(buffer.data(), end);
-    const int exponent = rounded.exponent;
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded.digits).ptr;
+    while (end - buffer.data() > 1 && end[-1] == '0') {
+        --end;
     }
-    const auto digitCount = static_cast<int>(digits.size());
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const int exponent = rounded.exponent;
     if (exponent < 0) {
         // Below 1: no "0" before the point.
-        return text + "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        text += '.';
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+        return text;
     }
-    if (exponent + 1 >= digitCount) {
-        const int zeros = exponent + 1 - digitCount;
-        return text + digits + std::string(static_cast<std::size_t>(zeros), '0');
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (whole >= digits.size()) {
+        text += digits;
+        text.append(whole - digits.size(), '0');
+        return text;
     }
-    const auto point = static_cast<std::size_t>(exponent) + 1;
-    return text + digits.substr(0, point) + "." + digits.substr(point);
+    text += digits.substr(0, whole);
+    text += '.';
+    text += digits.substr(whole);
+    return text;
 }
 
 } // namespace zelmarino::design
