@@ -202,6 +202,7 @@ std::optional<DesignReport> checkNetwork(const CheckOptions& check) {
         if (built.power && common.ratingWatts) {
             built.toleratedWatts = design::toleratedSourceWatts(
                 *built.power, *common.availableWatts, *common.ratingWatts);
+            checkTolerated(*built.power, *built.toleratedWatts);
         }
     }
     return built;

@@ -1,8 +1,17 @@
 #include "cli/report.h"
 
+#include <cmath>
 #include <utility>
 
 namespace zelmarino::cli {
+
+void checkTolerated(const design::PowerShare& power, const std::vector<double>& tolerated) {
+    for (std::size_t i = 0; i < tolerated.size(); ++i) {
+        if (power.resistorWatts.at(i) > 0.0 && std::isinf(tolerated.at(i))) {
+            throw RatingOutOfRange{};
+        }
+    }
+}
 
 DesignReport makeReport(const Options& options, float lossDb) {
     DesignReport report{
@@ -34,6 +43,7 @@ DesignReport makeReport(const Options& options, float lossDb) {
         if (report.power && options.ratingWatts) {
             report.toleratedWatts = design::toleratedSourceWatts(
                 *report.power, *options.availableWatts, *options.ratingWatts);
+            checkTolerated(*report.power, *report.toleratedWatts);
         }
     }
     return report;

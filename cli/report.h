@@ -35,7 +35,15 @@ struct DesignReport {
     [[nodiscard]] bool realisable() const { return negative.empty(); }
 };
 
-// Throws design::FloatError where the window's arithmetic fails.
+// A rating so large that the source power an arm tolerates is beyond any double.
+struct RatingOutOfRange {};
+
+// Throws RatingOutOfRange where an arm that dissipates some power tolerates an infinite
+// source power: an overflow, not an answer. One that dissipates none tolerates any power.
+void checkTolerated(const design::PowerShare& power, const std::vector<double>& tolerated);
+
+// Throws design::FloatError where the window's arithmetic fails, RatingOutOfRange where the
+// tolerated power would overflow.
 [[nodiscard]] DesignReport makeReport(const Options& options, float lossDb);
 
 } // namespace zelmarino::cli

@@ -6,6 +6,7 @@
 #include "cli/json_output.h"
 #include "cli/number_text.h"
 #include "cli/optimise_output.h"
+#include "cli/option_values.h"
 #include "cli/options.h"
 #include "cli/output_common.h"
 #include "cli/report.h"
@@ -39,6 +40,11 @@ std::string calculationFails(float loss, const design::FloatError& error) {
            std::string(design::failureName(error.failure)) + ")";
 }
 
+std::string ratingOutOfRange(const Options& options) {
+    return "--rating " + quoted(options.ratingText) +
+           ": out of range (the tolerated source power would overflow)";
+}
+
 // The first loss whose calculation fails, and why. It fails, if anywhere, at an end of the
 // range (K rounds to 1 at the smallest losses, the arithmetic overflows at the largest), so
 // the ends are tried first and the whole range is searched in order only when one fails.
@@ -48,6 +54,8 @@ std::optional<std::string> firstFailure(const Options& options) {
             (void)makeReport(options, loss);
             return false;
         } catch (const design::FloatError&) {
+            return true;
+        } catch (const RatingOutOfRange&) {
             return true;
         }
     };
@@ -59,6 +67,8 @@ std::optional<std::string> firstFailure(const Options& options) {
             (void)makeReport(options, loss);
         } catch (const design::FloatError& error) {
             return calculationFails(loss, error);
+        } catch (const RatingOutOfRange&) {
+            return ratingOutOfRange(options);
         }
     }
     return std::nullopt;
@@ -156,6 +166,8 @@ int design(const Options& options, OutputSink& out, std::string& err) {
     } catch (const design::FloatError& error) {
         // Only a loss between the ends of the range can fail here, after part of the table.
         return refuse(err, calculationFails(loss, error));
+    } catch (const RatingOutOfRange&) {
+        return refuse(err, ratingOutOfRange(options));
     }
 }
 
@@ -174,18 +186,25 @@ int run(std::span<const std::string_view> arguments, OutputSink& out, std::strin
     if (const auto* refusal = std::get_if<Refusal>(&command)) {
         return refuse(err, refusal->message);
     }
+    const auto written = [&](const RunResult& result) {
+        out.write(result.out);
+        err = result.err;
+        return result.exitStatus;
+    };
     if (const auto* options = std::get_if<Options>(&command);
         options != nullptr && options->optimise) {
-        const RunResult result = runOptimise(*options);
-        out.write(result.out);
-        err = result.err;
-        return result.exitStatus;
+        try {
+            return written(runOptimise(*options));
+        } catch (const RatingOutOfRange&) {
+            return refuse(err, ratingOutOfRange(*options));
+        }
     }
     if (const auto* check = std::get_if<CheckOptions>(&command)) {
-        const RunResult result = runCheck(*check);
-        out.write(result.out);
-        err = result.err;
-        return result.exitStatus;
+        try {
+            return written(runCheck(*check));
+        } catch (const RatingOutOfRange&) {
+            return refuse(err, ratingOutOfRange(check->common));
+        }
     }
     return design(std::get<Options>(command), out, err);
 }
