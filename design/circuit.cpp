@@ -36,14 +36,32 @@ private:
 
 // At most the nodes other than the ground are unknown.
 constexpr std::size_t maxUnknowns = nodeCount - 1;
-using Row = std::array<double, maxUnknowns + 1>; // the conductances, then the injected current
-using Rows = std::array<Row, maxUnknowns>;
+using PerUnknown = std::array<double, maxUnknowns>;
 
-// Gaussian elimination with partial pivoting on the first n rows. Each row is first divided
-// by its largest conductance, so that a node joined by a milliohm and one joined by a
-// megohm are judged alike when a pivot is too small to trust.
-std::optional<std::array<double, maxUnknowns>> solveLinear(Rows rows, std::size_t n) {
+// The network between the unknowns: the conductance joining each pair, and each one's
+// conductance to the ground.
+struct Conductances {
+    std::array<PerUnknown, maxUnknowns> between{};
+    PerUnknown toGround{};
+};
+
+// Gaussian elimination with partial pivoting, for networks with negative resistors, whose
+// matrix may need it. Each row is first divided by its largest conductance, so that a node
+// joined by a milliohm and one joined by a megohm are judged alike when a pivot is too small
+// to trust.
+std::optional<PerUnknown> solvePivoting(const Conductances& g, const PerUnknown& injected,
+                                        std::size_t n) {
+    using Row = std::array<double, maxUnknowns + 1>; // the conductances, then the current
+    std::array<Row, maxUnknowns> rows{};
     for (std::size_t i = 0; i < n; ++i) {
+        rows[i][i] = g.toGround[i];
+        for (std::size_t j = 0; j < n; ++j) {
+            if (j != i) {
+                rows[i][i] += g.between[i][j];
+                rows[i][j] = -g.between[i][j];
+            }
+        }
+        rows[i][maxUnknowns] = injected[i];
         double scale = 0.0;
         for (std::size_t j = 0; j < n; ++j) {
             scale = std::max(scale, std::abs(rows[i][j]));
@@ -74,13 +92,174 @@ std::optional<std::array<double, maxUnknowns>> solveLinear(Rows rows, std::size_
             rows[r][maxUnknowns] -= factor * rows[col][maxUnknowns];
         }
     }
-    std::array<double, maxUnknowns> x{};
+    PerUnknown x{};
     for (std::size_t i = n; i-- > 0;) {
         double sum = rows[i][maxUnknowns];
         for (std::size_t j = i + 1; j < n; ++j) {
             sum -= rows[i][j] * x.at(j);
         }
         x.at(i) = sum / rows[i][i];
+    }
+    return x;
+}
+
+// The driving currents as sources from one node into another, each a positive current, the
+// ground being one more node, numbered after the n unknowns. They are kept apart rather than
+// summed per node: when a node is reduced away, its sources pass to its neighbours in
+// positive shares, where a current into the node and out of its neighbour, summed, would
+// leave a small difference of large numbers at every step after.
+class Sources {
+public:
+    // Pairs each current into a node with currents out of others, so that a source and its
+    // return, such as a floating port's two terminals, become one source between them.
+    Sources(PerUnknown injected, std::size_t n)
+        : m_ground(n) {
+        std::fill_n(m_amps.begin(), (n + 1) * (n + 1), 0.0);
+        for (std::size_t into = 0; into < n; ++into) {
+            for (std::size_t from = 0; from < n && injected[into] > 0.0; ++from) {
+                if (injected[from] < 0.0) {
+                    const double paired = std::min(injected[into], -injected[from]);
+                    amps(from, into) += paired;
+                    injected[into] -= paired;
+                    injected[from] += paired;
+                }
+            }
+        }
+        for (std::size_t node = 0; node < n; ++node) {
+            if (injected[node] > 0.0) {
+                amps(m_ground, node) += injected[node];
+            } else if (injected[node] < 0.0) {
+                amps(node, m_ground) -= injected[node];
+            }
+        }
+    }
+
+    // Node k, about to be reduced away, passes what it carries to the nodes `around` it (those
+    // left, then the ground) in proportion to the conductances joining them to it
+    // (`perSiemens` is one over their total), and gives the net current it carried. A source
+    // that would run from a node into itself drives nothing and is dropped.
+    double passOn(std::size_t k, std::span<const std::size_t> around, const Conductances& g,
+                  double perSiemens) {
+        double into = 0.0;
+        double outOf = 0.0;
+        for (const std::size_t other : around) {
+            const double in = std::exchange(amps(other, k), 0.0);
+            const double out = std::exchange(amps(k, other), 0.0);
+            if (in == 0.0 && out == 0.0) {
+                continue;
+            }
+            into += in;
+            outOf += out;
+            for (const std::size_t r : around) {
+                if (r != other) {
+                    const double share =
+                        (r == m_ground ? g.toGround[k] : g.between[k][r]) * perSiemens;
+                    amps(other, r) += in * share;
+                    amps(r, other) += out * share;
+                }
+            }
+        }
+        return into - outOf;
+    }
+
+private:
+    // The current from one node into another; only the first (n + 1)² are used.
+    double& amps(std::size_t from, std::size_t into) {
+        return m_amps[from * (m_ground + 1) + into];
+    }
+
+    std::size_t m_ground;
+    std::array<double, (maxUnknowns + 1) * (maxUnknowns + 1)> m_amps; // set in the constructor
+};
+
+// The order of reduction: the unknowns, then the ground (numbered n) as if reduced last.
+using Order = std::array<std::size_t, maxUnknowns + 1>;
+
+// Farthest first from the wanted node and the ground: the sources then pass towards both
+// in positive shares, and the wanted node, reduced last, has its voltage straight from the
+// currents that reach it, not as a difference of larger voltages. The distances come from a
+// breadth-first search that starts at the wanted node and at the nodes next to the ground.
+Order eliminationOrder(const Conductances& g, std::size_t n, std::size_t wanted) {
+    std::array<std::size_t, maxUnknowns> nearestFirst{};
+    std::array<bool, maxUnknowns> seen{};
+    std::size_t found = 0;
+    if (wanted < n) {
+        nearestFirst[found++] = wanted;
+        seen[wanted] = true;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!seen[i] && g.toGround[i] > 0.0) {
+            nearestFirst[found++] = i;
+            seen[i] = true;
+        }
+    }
+    for (std::size_t next = 0; next < found; ++next) {
+        for (std::size_t j = 0; j < n; ++j) {
+            if (!seen[j] && g.between[nearestFirst[next]][j] > 0.0) {
+                nearestFirst[found++] = j;
+                seen[j] = true;
+            }
+        }
+    }
+    // Nodes joined to neither come first; a part that floats is found unsolvable whatever
+    // the order, when its last node is reduced with nothing left to join it to.
+    Order order{};
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!seen[i]) {
+            order[at++] = i;
+        }
+    }
+    while (found > 0) {
+        order[at++] = nearestFirst[--found];
+    }
+    order[n] = n;
+    return order;
+}
+
+// Star-mesh reduction of a network of positive resistors, one node at a time: each node's
+// conductances pass to the nodes left, and its conductance to the ground, taken through it,
+// adds to theirs. Every total is then a sum of positive terms and never the difference that
+// elimination forms on the diagonal, which loses all precision where a milliohm shunt joins
+// a floating network's legs. Unsolvable only where a node has no path to the ground.
+std::optional<PerUnknown> solvePositive(Conductances& g, const PerUnknown& injected, std::size_t n,
+                                        std::size_t wanted) {
+    const Order order = eliminationOrder(g, n, wanted);
+    Sources sources(injected, n);
+    PerUnknown perSiemens{};
+    PerUnknown current{};
+    for (std::size_t step = 0; step < n; ++step) {
+        const std::size_t k = order[step];
+        const auto around = std::span(order).subspan(step + 1, n - step); // the ground last
+        const auto left = around.first(around.size() - 1);
+        double sum = g.toGround[k];
+        for (const std::size_t j : left) {
+            sum += g.between[k][j];
+        }
+        if (!(sum > 0.0) || !std::isfinite(sum)) {
+            return std::nullopt;
+        }
+        perSiemens[k] = 1.0 / sum;
+        current[k] = sources.passOn(k, around, g, perSiemens[k]);
+        for (const std::size_t r : left) {
+            const double share = g.between[r][k] * perSiemens[k];
+            g.toGround[r] += share * g.toGround[k];
+            for (const std::size_t c : left) {
+                if (c != r) {
+                    g.between[r][c] += share * g.between[k][c];
+                }
+            }
+        }
+    }
+    // Each node's voltage from its current and the nodes reduced after it, last first.
+    PerUnknown x{};
+    for (std::size_t step = n; step-- > 0;) {
+        const std::size_t k = order[step];
+        double sum = current[k];
+        for (const std::size_t later : std::span(order).subspan(step + 1, n - step - 1)) {
+            sum += g.between[k][later] * x[later];
+        }
+        x[k] = sum * perSiemens[k];
     }
     return x;
 }
@@ -98,50 +277,54 @@ Node returnOf(Node port, std::span<const Resistor> network) {
 }
 
 std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
-                                       std::span<const Injection> injections) {
+                                       std::span<const Injection> injections, Node wanted) {
     Groups groups;
     std::array<bool, nodeCount> touched{};
+    bool negative = false;
     for (const Resistor& r : resistors) {
         touched.at(indexOf(r.from)) = true;
         touched.at(indexOf(r.to)) = true;
         if (r.ohms == 0.0) {
             groups.join(indexOf(r.from), indexOf(r.to));
         }
+        negative = negative || r.ohms < 0.0;
     }
     const std::size_t ground = groups.root(indexOf(Node::Ground));
 
     // One unknown per group of touched nodes, other than the ground's.
     constexpr std::size_t none = nodeCount;
-    std::array<std::size_t, nodeCount> unknownOf{};
+    std::array<std::size_t, nodeCount> unknownOfGroup{};
+    std::array<std::size_t, nodeCount> unknownOf{}; // of each node
+    unknownOfGroup.fill(none);
     unknownOf.fill(none);
     std::size_t unknowns = 0;
     for (std::size_t node = 0; node < nodeCount; ++node) {
         const std::size_t group = groups.root(node);
-        if (touched.at(node) && group != ground && unknownOf.at(group) == none) {
-            unknownOf.at(group) = unknowns++;
+        if (touched[node] && group != ground) {
+            if (unknownOfGroup[group] == none) {
+                unknownOfGroup[group] = unknowns++;
+            }
+            unknownOf[node] = unknownOfGroup[group];
         }
     }
-    const auto unknownAt = [&](Node node) { return unknownOf.at(groups.root(indexOf(node))); };
+    const auto unknownAt = [&](Node node) { return unknownOf.at(indexOf(node)); };
 
-    Rows rows{};
+    Conductances g;
     for (const Resistor& r : resistors) {
-        if (r.ohms == 0.0) {
-            continue;
-        }
-        const double g = 1.0 / r.ohms;
         const std::size_t a = unknownAt(r.from);
         const std::size_t b = unknownAt(r.to);
-        if (a != none) {
-            rows[a][a] += g;
+        if (r.ohms == 0.0 || a == b) {
+            continue; // a wire, or a resistor whose ends a wire joins: it carries nothing
         }
-        if (b != none) {
-            rows[b][b] += g;
-        }
-        if (a != none && b != none) {
-            rows[a][b] -= g;
-            rows[b][a] -= g;
+        const double conductance = 1.0 / r.ohms;
+        if (a == none || b == none) {
+            g.toGround.at(a == none ? b : a) += conductance;
+        } else {
+            g.between.at(a).at(b) += conductance;
+            g.between.at(b).at(a) += conductance;
         }
     }
+    PerUnknown injected{};
     for (const Injection& injection : injections) {
         const std::size_t a = unknownAt(injection.node);
         if (a == none) {
@@ -150,17 +333,17 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
             }
             continue;
         }
-        rows[a][maxUnknowns] += injection.amps;
+        injected.at(a) += injection.amps;
     }
 
-    const auto solution = solveLinear(rows, unknowns);
+    const auto solution = negative ? solvePivoting(g, injected, unknowns)
+                                   : solvePositive(g, injected, unknowns, unknownAt(wanted));
     if (!solution) {
         return std::nullopt;
     }
     NodeVoltages voltages{};
     for (std::size_t node = 0; node < nodeCount; ++node) {
-        const std::size_t a = unknownOf.at(groups.root(node));
-        voltages.at(node) = a == none ? 0.0 : solution->at(a);
+        voltages[node] = unknownOf[node] == none ? 0.0 : solution->at(unknownOf[node]);
     }
     for (const double v : voltages) {
         if (!std::isfinite(v)) {

@@ -27,9 +27,14 @@ struct Injection {
 using NodeVoltages = std::array<double, 7>; // indexed by Node; the ground is 0
 
 // Solves Kirchhoff's current law at every node that a resistor touches. Nodes joined by a
-// 0-ohm resistor are one node. Nothing when the network has no unique solution.
+// 0-ohm resistor are one node. Nothing when the network has no unique solution. With no
+// negative resistor, every voltage is found to a few roundings of the largest, and the
+// `wanted` node's straight from the currents that reach it, so that a small one, such as the
+// output of a pad of great loss, keeps its own precision rather than being the difference of
+// large ones (unless the network is a bridge, whose output is such a difference).
 [[nodiscard]] std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
-                                                     std::span<const Injection> injections);
+                                                     std::span<const Injection> injections,
+                                                     Node wanted = Node::Ground);
 
 // A port's other terminal: the ground, or for a balanced network (one that touches InN or
 // OutN) the port's twin in the lower leg.

@@ -9,7 +9,7 @@ namespace zelmarino::design {
 namespace {
 
 // The network with its terminations, kept without allocating: the check runs for every
-// corner of every design of a table.
+// corner of every design of a table. Each port's return is looked up once, on the way in.
 class Terminated {
 public:
     static constexpr std::size_t capacity = 10;
@@ -22,7 +22,12 @@ public:
         for (const Resistor& r : network) {
             circuit.add(r);
         }
+        circuit.m_inReturn = design::returnOf(Node::In, network);
+        circuit.m_outReturn = design::returnOf(Node::Out, network);
         return circuit;
+    }
+    [[nodiscard]] Node returnOf(Node port) const {
+        return port == Node::In ? m_inReturn : m_outReturn;
     }
     void add(const Resistor& r) { m_resistors.at(m_count++) = r; }
     // A balanced network floats: a wire from `node` to the ground gives the analysis its
@@ -40,6 +45,8 @@ public:
 private:
     std::array<Resistor, capacity> m_resistors{};
     std::size_t m_count = 0;
+    Node m_inReturn = Node::Ground;
+    Node m_outReturn = Node::Ground;
 };
 
 double across(const NodeVoltages& voltages, Node port, std::span<const Resistor> network) {
@@ -54,13 +61,13 @@ std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin
     if (!circuit) {
         return std::nullopt;
     }
-    const Node inReturn = returnOf(Node::In, network);
-    const Node outReturn = returnOf(Node::Out, network);
+    const Node inReturn = circuit->returnOf(Node::In);
+    const Node outReturn = circuit->returnOf(Node::Out);
     circuit->add({Node::In, inReturn, zin});
     circuit->add({Node::Out, outReturn, zout});
     circuit->referTo(outReturn);
     const std::array source{Injection{Node::In, amps}, Injection{inReturn, -amps}};
-    return solveNodes(circuit->resistors(), source);
+    return solveNodes(circuit->resistors(), source, Node::Out);
 }
 
 // The resistance seen into `port` with `termination` across the other port: the voltage
@@ -71,14 +78,15 @@ std::optional<double> resistanceInto(std::span<const Resistor> network, Node por
     if (!circuit) {
         return std::nullopt;
     }
-    circuit->add({other, returnOf(other, network), termination});
-    circuit->referTo(returnOf(port, network));
-    const std::array probe{Injection{port, 1.0}, Injection{returnOf(port, network), -1.0}};
-    const auto voltages = solveNodes(circuit->resistors(), probe);
+    const Node portReturn = circuit->returnOf(port);
+    circuit->add({other, circuit->returnOf(other), termination});
+    circuit->referTo(portReturn);
+    const std::array probe{Injection{port, 1.0}, Injection{portReturn, -1.0}};
+    const auto voltages = solveNodes(circuit->resistors(), probe, port);
     if (!voltages) {
         return std::nullopt;
     }
-    return across(*voltages, port, network);
+    return voltageAt(*voltages, port) - voltageAt(*voltages, portReturn);
 }
 
 } // namespace
