@@ -128,10 +128,13 @@ Design makeDesign(Network network, float zin, float zout, float lossDb, design::
                  designed.portsExchanged,
                  design::minimumLoss(network, zin, zout),
                  {}};
+    const bool windowNetwork = network == Network::Pi || network == Network::T ||
+                               network == Network::LOut || network == Network::LIn;
+    const bool inWindow = windowNetwork && shunt == design::ShuntAt::Output;
     for (std::size_t i = 0; i < designed.arms.size(); ++i) {
         const design::Arm& arm = designed.arms[i];
-        shown.arms.push_back(
-            {armNames.at(i), roleText(network, arm), arm.resistor, windowText(arm.resistor.ohms)});
+        shown.arms.push_back({armNames.at(i), roleText(network, arm), arm.resistor,
+                              inWindow ? windowText(arm.resistor.ohms) : std::string()});
     }
     return shown;
 }

@@ -19,10 +19,12 @@ using design::Resistor;
 [[nodiscard]] std::string_view networkTitle(Network network); // "Pi attenuator", ...
 
 struct Arm {
-    std::string_view name;  // "R1"
-    std::string_view role;  // "shunt across the input port"
-    Resistor resistor;      // where it sits and its exact value in ohms
-    std::string windowText; // as the window shows this arm, with "Ω" for the ohm sign
+    std::string_view name; // "R1"
+    std::string_view role; // "shunt across the input port"
+    Resistor resistor;     // where it sits and its exact value in ohms
+    // As the window shows this arm, with "Ω" for the ohm sign; empty where the window has no
+    // such network (the balanced and bridged pads, an L with its shunt across the input).
+    std::string windowText;
 };
 
 struct Design {

@@ -57,7 +57,11 @@ void appendDesign(std::string& out, const Options& options, const DesignReport& 
         out += ", \"role\": ";
         appendText(out, arm.role);
         append(out, ", \"ohm\": ", number(arm.resistor.ohms), ", \"window\": ");
-        appendText(out, arm.windowText);
+        if (arm.windowText.empty()) {
+            out += "null";
+        } else {
+            appendText(out, arm.windowText);
+        }
         append(out, ", \"standard_ohm\": ",
                report.standardOhms ? number((*report.standardOhms)[i]) : "null");
         for (const ArmPowerField* field : shownArmPowerFields(options)) {

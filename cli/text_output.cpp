@@ -4,6 +4,9 @@
 #include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "cli/text_columns.h"
+#include "design/placement.h"
+
+#include <algorithm>
 
 namespace zelmarino::cli {
 
@@ -37,12 +40,28 @@ void writeTitle(std::string& out, const Design& design, const std::string& tail)
     }
 }
 
-void writeMinimum(std::string& out, const DesignReport& report) {
+// An L's minimum loss is where its series arm reaches 0 Ω, matched at one port only; the
+// pad that --db min designs is matched at both, at a higher loss.
+std::string bothPortsMatched(const Options& options, const Design& design) {
+    const bool isL = design.network == Network::LOut || design.network == Network::LIn;
+    if (!isL || design.zin == design.zout) {
+        return {};
+    }
+    const auto pad =
+        design::minimumLossPad(design.network, design.zin, design.zout, options.shuntAt);
+    if (!pad) {
+        return "An L matches both ports only with its shunt across the smaller impedance.\n";
+    }
+    return "Matched at both ports at " + decibels(*pad) + " dB, the pad --db min designs.\n";
+}
+
+void writeMinimum(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
     out += "Minimum loss for " + entryText(design.zin) + " Ω and " + entryText(design.zout) +
            " Ω: " + decibels(design.minimumLossDb) + " dB";
     if (report.realisable()) {
         out += "; the design can be built.\n";
+        out += bothPortsMatched(options, design);
         return;
     }
     const bool one = report.negative.size() == 1;
@@ -54,6 +73,7 @@ void writeMinimum(std::string& out, const DesignReport& report) {
     }
     out += ". Below it " + which + (one ? " is" : " are") +
            " negative: the network cannot be built.\n";
+    out += bothPortsMatched(options, design);
 }
 
 std::string worstHeading(const Options& options) {
@@ -62,11 +82,18 @@ std::string worstHeading(const Options& options) {
                           : "Exact " + within;
 }
 
+bool inWindow(const Design& design) {
+    return std::any_of(design.arms.begin(), design.arms.end(),
+                       [](const Arm& arm) { return !arm.windowText.empty(); });
+}
+
 void writeArms(std::string& out, const Options& options, const DesignReport& report) {
-    std::vector<Column> columns = {{"Arm", Align::Left},
-                                   {"Role", Align::Left},
-                                   {"Exact (Ω)", Align::Right},
-                                   {"Window", Align::Right}};
+    const bool window = inWindow(report.design);
+    std::vector<Column> columns = {
+        {"Arm", Align::Left}, {"Role", Align::Left}, {"Exact (Ω)", Align::Right}};
+    if (window) {
+        columns.push_back({"Window", Align::Right});
+    }
     if (report.standardOhms) {
         columns.push_back({std::string(seriesName(*options.series)) + " (Ω)", Align::Right});
     }
@@ -81,7 +108,10 @@ void writeArms(std::string& out, const Options& options, const DesignReport& rep
     for (std::size_t i = 0; i < report.design.arms.size(); ++i) {
         const Arm& arm = report.design.arms[i];
         std::vector<std::string> cells = {std::string(arm.name), std::string(arm.role),
-                                          ohms(arm.resistor.ohms), arm.windowText};
+                                          ohms(arm.resistor.ohms)};
+        if (window) {
+            cells.push_back(arm.windowText);
+        }
         if (report.standardOhms) {
             cells.push_back(ohms((*report.standardOhms)[i]));
         }
@@ -132,7 +162,7 @@ void writeChecks(std::string& out, const Options& options, const DesignReport& r
 void writeTextReport(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
     writeTitle(out, design, ", loss " + entryText(design.lossDb) + " dB");
-    writeMinimum(out, report);
+    writeMinimum(out, options, report);
     out += '\n';
     writeArms(out, options, report);
     out += '\n';

@@ -44,37 +44,39 @@ std::string caseName(const ::testing::TestParamInfo<Golden>& info) {
 
 INSTANTIATE_TEST_SUITE_P(
     Text, MatchesGolden,
-    ::testing::Values(Golden{"pi_75_50_10db_e24_tolerance_power.txt",
-                             {"pi", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E24",
-                              "--tolerance", "1", "--power", "1W"},
-                             0,
-                             ""},
-                      // The hottest arm, R1 at 0.8182 W of 1 W, reaches 0.25 W at 0.3056 W.
-                      Golden{"pi_50_50_20db_power_rating.txt",
-                             {"pi", "--zin", "50", "--zout", "50", "--db", "20", "--power", "1",
-                              "--rating", "0.25"},
-                             0,
-                             ""},
-                      Golden{"t_50_75_3db_below_minimum.txt",
-                             {"t", "--zin", "50", "--zout", "75", "--db", "3"},
-                             1,
-                             ""},
-                      Golden{"l_out_600_50_20db_e12.txt",
-                             {"l-out", "--zin", "600", "--zout", "50", "--db", "20", "--series",
-                              "E12"},
-                             0,
-                             ""},
-                      // A loss so small that K rounds to 1 leaves the larger side's shunt arm
-                      // a negative zero: below the minimum loss like any negative arm.
-                      Golden{"pi_75_50_k_rounds_to_one.txt",
-                             {"pi", "--zin", "75", "--zout", "50", "--db", "1e-30"},
-                             1,
-                             ""},
-                      Golden{"l_in_75_50_table.txt",
-                             {"l-in", "--zin", "75", "--zout", "50", "--db", "1:10:1", "--series",
-                              "E96", "--tolerance", "0.5", "--power", "27dBm"},
-                             1,
-                             ""}),
+    ::testing::Values(
+        Golden{"pi_75_50_10db_e24_tolerance_power.txt",
+               {"pi", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E24", "--tolerance",
+                "1", "--power", "1W"},
+               0,
+               ""},
+        // The hottest arm, R1 at 0.8182 W of 1 W, reaches 0.25 W at 0.3056 W.
+        Golden{
+            "pi_50_50_20db_power_rating.txt",
+            {"pi", "--zin", "50", "--zout", "50", "--db", "20", "--power", "1", "--rating", "0.25"},
+            0,
+            ""},
+        Golden{"t_50_75_3db_below_minimum.txt",
+               {"t", "--zin", "50", "--zout", "75", "--db", "3"},
+               1,
+               ""},
+        Golden{"l_out_600_50_20db_e12.txt",
+               {"l-out", "--zin", "600", "--zout", "50", "--db", "20", "--series", "E12"},
+               0,
+               ""},
+        // A loss so small that K rounds to 1 leaves the larger side's shunt arm
+        // a negative zero: below the minimum loss like any negative arm.
+        Golden{"pi_75_50_k_rounds_to_one.txt",
+               {"pi", "--zin", "75", "--zout", "50", "--db", "1e-30"},
+               1,
+               ""},
+        // The window has no balanced pad: no Window column.
+        Golden{"h_600_150_20db.txt", {"h", "--zin", "600", "--zout", "150", "--db", "20"}, 0, ""},
+        Golden{"l_in_75_50_table.txt",
+               {"l-in", "--zin", "75", "--zout", "50", "--db", "1:10:1", "--series", "E96",
+                "--tolerance", "0.5", "--power", "27dBm"},
+               1,
+               ""}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,6 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Json, MatchesGolden,
     ::testing::Values(
+        // The window places an L's shunt at the output only: its window texts are null.
+        Golden{"l_out_50_75_min_shunt_at_input.json",
+               {"l-out", "--zin", "50", "--zout", "75", "--db", "min", "--shunt-at", "input",
+                "--format", "json"},
+               0,
+               ""},
         Golden{"pi_75_50_3db_below_minimum.json",
                {"pi", "--zin", "75", "--zout", "50", "--db", "3", "--format", "json"},
                1,
