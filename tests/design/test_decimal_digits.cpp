@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <random>
@@ -17,7 +18,7 @@ namespace {
 
 std::string exactText(double value, std::chars_format format, int precision) {
     std::array<char, 400> buffer{};
-    const auto end =
+    auto* const end =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision).ptr;
     return {buffer.data(), end};
 }
@@ -61,7 +62,7 @@ TEST(NumberFormsSweep, agree_with_to_chars_everywhere) {
     std::mt19937_64 random(20261208);
     std::uniform_real_distribution<double> exponent(-30.0, 30.0);
     for (int i = 0; i < 200000; ++i) {
-        const double anywhere = std::bit_cast<double>(random());
+        const auto anywhere = std::bit_cast<double>(random());
         const double usual = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
         for (const double value : {anywhere, usual}) {
             const int precision = 1 + i % 17;
