@@ -167,6 +167,17 @@ ParsedCommand parseCheck(std::span<const std::string_view> arguments) {
             }
         }
         return Refusal{"check: an option is missing"};
+    } catch (const CLI::ExtrasError&) {
+        // Worded as the design command words it: the first option it does not know.
+        for (const std::string& extra : app.remaining(true)) {
+            if (extra.starts_with('-')) {
+                return Refusal{"check: unknown option " +
+                               cli::quoted(extra.substr(0, extra.find('=')))};
+            }
+        }
+        const std::vector<std::string> extras = app.remaining(true);
+        return Refusal{"check: unexpected argument " +
+                       cli::quoted(extras.empty() ? std::string() : extras.front())};
     } catch (const CLI::ParseError& error) {
         return Refusal{"check: " + std::string(error.what())};
     }
