@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -64,11 +65,14 @@ std::optional<std::uint64_t> nearestInteger(double s) {
     return fraction > 0.5 ? whole + 1 : whole;
 }
 
-// The power of ten of the first digit, or one below it: the binary exponent times log10(2).
+// The power of ten of the first digit, or one below it: the binary exponent times log10(2),
+// which 78913 / 2^18 is to within the range of a double's exponents. A normal number only.
 int decimalExponentEstimate(double magnitude) {
-    int binary = 0;
-    (void)std::frexp(magnitude, &binary);
-    return static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
+    constexpr int exponentBias = 1023;
+    constexpr int fractionBits = 52;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int binary = static_cast<int>((bits >> fractionBits) & 0x7FFU) - exponentBias;
+    return (binary * 78913) >> 18; // an arithmetic shift: a floor division in C++20
 }
 
 // The slow and always exact way: std::to_chars in scientific form, read back.

@@ -30,7 +30,7 @@ std::optional<Waves> drive(std::span<const Resistor> network, Node driven, doubl
     }
     const std::array source{Injection{driven, 1.0 / zDriven},
                             Injection{drivenReturn, -1.0 / zDriven}};
-    const auto voltages = solveNodes(circuit, source);
+    const auto voltages = solveNodes(circuit, source, other);
     if (!voltages) {
         return std::nullopt;
     }
