@@ -54,9 +54,15 @@ double across(const NodeVoltages& voltages, Node port, std::span<const Resistor>
 }
 
 // The network with the source resistance and the load added, driven by a Norton source of
-// `amps` into the input port (the Norton form of a voltage source behind Zin).
-std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin, double zout,
-                                   double amps) {
+// `amps` into the input port (the Norton form of a voltage source behind Zin). The network's
+// resistors come first, in their order.
+struct DrivenCircuit {
+    Terminated circuit;
+    std::array<Injection, 2> source;
+};
+
+std::optional<DrivenCircuit> drivenCircuit(std::span<const Resistor> network, double zin,
+                                           double zout, double amps) {
     auto circuit = Terminated::of(network);
     if (!circuit) {
         return std::nullopt;
@@ -66,8 +72,66 @@ std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin
     circuit->add({Node::In, inReturn, zin});
     circuit->add({Node::Out, outReturn, zout});
     circuit->referTo(outReturn);
-    const std::array source{Injection{Node::In, amps}, Injection{inReturn, -amps}};
-    return solveNodes(circuit->resistors(), source, Node::Out);
+    return DrivenCircuit{*circuit, {Injection{Node::In, amps}, Injection{inReturn, -amps}}};
+}
+
+std::optional<NodeVoltages> solve(const DrivenCircuit& driven) {
+    return solveNodes(driven.circuit.resistors(), driven.source, Node::Out);
+}
+
+std::optional<NodeVoltages> driven(std::span<const Resistor> network, double zin, double zout,
+                                   double amps) {
+    const auto circuit = drivenCircuit(network, zin, zout, amps);
+    return circuit ? solve(*circuit) : std::nullopt;
+}
+
+// The current through each resistor, from `from` to `to`. Nodal analysis gives none for a
+// wire, so a wire's comes from Kirchhoff's current law at an end where it is the last
+// current unknown. Wires closing a loop of wires share theirs in no determined way: not a
+// number.
+std::array<double, Terminated::capacity> currentsThrough(std::span<const Resistor> circuit,
+                                                         std::span<const Injection> injections,
+                                                         const NodeVoltages& voltages) {
+    constexpr std::size_t nodes = std::tuple_size_v<NodeVoltages>;
+    std::array<double, Terminated::capacity> amps{};
+    amps.fill(std::numeric_limits<double>::quiet_NaN());
+    std::array<double, nodes> unaccounted{}; // what still has to leave each node
+    std::array<int, nodes> unknownWires{};
+    const auto index = [](Node node) { return static_cast<std::size_t>(node); };
+    const auto flow = [&](std::size_t i, double through) {
+        amps.at(i) = through;
+        unaccounted.at(index(circuit[i].from)) -= through;
+        unaccounted.at(index(circuit[i].to)) += through;
+    };
+    for (const Injection& injection : injections) {
+        unaccounted.at(index(injection.node)) += injection.amps;
+    }
+    for (std::size_t i = 0; i < circuit.size(); ++i) {
+        const Resistor& r = circuit[i];
+        if (r.ohms != 0.0) {
+            flow(i, (voltageAt(voltages, r.from) - voltageAt(voltages, r.to)) / r.ohms);
+        } else {
+            ++unknownWires.at(index(r.from));
+            ++unknownWires.at(index(r.to));
+        }
+    }
+    for (bool found = true; found;) {
+        found = false;
+        for (std::size_t i = 0; i < circuit.size(); ++i) {
+            const Resistor& r = circuit[i];
+            if (r.ohms != 0.0 || !std::isnan(amps.at(i))) {
+                continue;
+            }
+            const bool fromEnd = unknownWires.at(index(r.from)) == 1;
+            if (fromEnd || unknownWires.at(index(r.to)) == 1) {
+                flow(i, fromEnd ? unaccounted.at(index(r.from)) : -unaccounted.at(index(r.to)));
+                --unknownWires.at(index(r.from));
+                --unknownWires.at(index(r.to));
+                found = true;
+            }
+        }
+    }
+    return amps;
 }
 
 // The resistance seen into `port` with `termination` across the other port: the voltage
@@ -115,18 +179,19 @@ std::optional<PowerShare> dissipation(std::span<const Resistor> network, double 
     // Available power P from a source behind Zin needs an open-circuit voltage of
     // sqrt(4 Zin P).
     const double sourceVolts = std::sqrt(4.0 * zin * availableWatts);
-    const auto voltages = driven(network, zin, zout, sourceVolts / zin);
+    const auto circuit = drivenCircuit(network, zin, zout, sourceVolts / zin);
+    const auto voltages = circuit ? solve(*circuit) : std::nullopt;
     if (!voltages) {
         return std::nullopt;
     }
+    const auto amps = currentsThrough(circuit->circuit.resistors(), circuit->source, *voltages);
     PowerShare share{{}, {}, {}, 0.0};
-    for (const Resistor& r : network) {
+    for (std::size_t i = 0; i < network.size(); ++i) {
+        const Resistor& r = network[i];
         const double across = voltageAt(*voltages, r.from) - voltageAt(*voltages, r.to);
-        // A wire dissipates nothing; its current is unknown to nodal analysis but not needed.
         share.resistorWatts.push_back(r.ohms == 0.0 ? 0.0 : across * across / r.ohms);
         share.resistorVolts.push_back(std::abs(across));
-        share.resistorAmps.push_back(r.ohms == 0.0 ? std::numeric_limits<double>::quiet_NaN()
-                                                   : std::abs(across) / r.ohms);
+        share.resistorAmps.push_back(std::abs(amps.at(i)));
     }
     const double atLoad = across(*voltages, Node::Out, network);
     share.loadWatts = atLoad * atLoad / zout;

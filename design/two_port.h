@@ -29,7 +29,7 @@ struct PortCheck {
 struct PowerShare {
     std::vector<double> resistorWatts; // in the order of the network's resistors
     std::vector<double> resistorVolts; // across each resistor
-    std::vector<double> resistorAmps;  // through each; not a number for a wire of 0 ohms
+    std::vector<double> resistorAmps;  // through each; not a number for wires in a loop of wires
     double loadWatts;
 };
 

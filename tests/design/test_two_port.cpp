@@ -74,6 +74,67 @@ TEST(ToleratedSourceWatts, at_the_smallest_the_hottest_arm_dissipates_exactly_it
                 rating, rating * 1e-12);
 }
 
+struct WiredNetwork {
+    const char* name;
+    std::vector<Resistor> network; // arms of 0 ohms are wires
+};
+
+class WireCurrent : public ::testing::TestWithParam<WiredNetwork> {};
+
+// Nodal analysis sees no current in a wire: it must come out as the current of a resistor of
+// almost nothing in the wire's place, found by Ohm's law.
+TEST_P(WireCurrent, is_that_of_a_resistor_of_almost_nothing) {
+    const std::vector<Resistor>& wired = GetParam().network;
+    std::vector<Resistor> nearly = wired;
+    for (Resistor& r : nearly) {
+        r.ohms = r.ohms == 0.0 ? 1e-6 : r.ohms;
+    }
+    const auto share = dissipation(wired, 50.0, 75.0, 1.0);
+    const auto reference = dissipation(nearly, 50.0, 75.0, 1.0);
+    ASSERT_TRUE(share && reference);
+    const double largest =
+        *std::max_element(reference->resistorAmps.begin(), reference->resistorAmps.end());
+    for (std::size_t i = 0; i < wired.size(); ++i) {
+        EXPECT_NEAR(share->resistorAmps[i], reference->resistorAmps[i], largest * 1e-6)
+            << "arm " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Arms, WireCurrent,
+                         ::testing::Values(WiredNetwork{"t_input_arm",
+                                                        {{Node::In, Node::Middle, 0.0},
+                                                         {Node::Middle, Node::Out, 47.0},
+                                                         {Node::Middle, Node::Ground, 82.0}}},
+                                           WiredNetwork{"t_both_series_arms",
+                                                        {{Node::In, Node::Middle, 0.0},
+                                                         {Node::Middle, Node::Out, 0.0},
+                                                         {Node::Middle, Node::Ground, 82.0}}},
+                                           WiredNetwork{"pi_shunt_shorting_the_source",
+                                                        {{Node::In, Node::Ground, 0.0},
+                                                         {Node::In, Node::Out, 91.0},
+                                                         {Node::Out, Node::Ground, 82.0}}},
+                                           WiredNetwork{"h_one_leg",
+                                                        {{Node::In, Node::Middle, 0.0},
+                                                         {Node::InN, Node::MiddleN, 100.0},
+                                                         {Node::Middle, Node::Out, 50.0},
+                                                         {Node::MiddleN, Node::OutN, 50.0},
+                                                         {Node::Middle, Node::MiddleN, 60.0}}}),
+                         testing::CaseName{});
+
+TEST(WireCurrent, of_wires_closing_a_loop_is_undetermined_and_said_so) {
+    // A bridged T of wires: In, Middle and Out are one node, and the three wires may share
+    // its current in any way.
+    const std::vector<Resistor> network = {{Node::In, Node::Middle, 0.0},
+                                           {Node::Middle, Node::Out, 0.0},
+                                           {Node::In, Node::Out, 0.0},
+                                           {Node::Middle, Node::Ground, 100.0}};
+    const auto share = dissipation(network, 50.0, 50.0, 1.0);
+    ASSERT_TRUE(share);
+    EXPECT_TRUE(std::isnan(share->resistorAmps[0]) && std::isnan(share->resistorAmps[1]) &&
+                std::isnan(share->resistorAmps[2]));
+    EXPECT_GT(share->resistorAmps[3], 0.0);
+}
+
 struct Port {
     const char* name;
     double seen;
