@@ -15,29 +15,28 @@ namespace zelmarino::cli {
 
 namespace {
 
-struct CheckedNetwork {
-    Network network;
-    std::size_t arms; // as the design report numbers them
-};
+// "--r1", "--r2", …: as many as the network with the most arms has.
+std::vector<std::string> armOptionNames() {
+    std::vector<std::string> names;
+    for (std::size_t i = 1; i <= design::mostArms(); ++i) {
+        names.push_back("--r" + std::to_string(i));
+    }
+    return names;
+}
 
-constexpr std::array<CheckedNetwork, 7> checkedNetworks = {{
-    {Network::Pi, 3},
-    {Network::T, 3},
-    {Network::LOut, 2},
-    {Network::LIn, 2},
-    {Network::H, 5},
-    {Network::O, 4},
-    {Network::BridgedT, 4},
-}};
-constexpr std::array<std::string_view, 5> armOptions = {"--r1", "--r2", "--r3", "--r4", "--r5"};
-
-std::optional<CheckedNetwork> networkNamed(std::string_view name) {
-    for (const CheckedNetwork& checked : checkedNetworks) {
-        if (networkName(checked.network) == name) {
-            return checked;
+// "R3 (pi, t, h, o, bridged-t)": the networks that have that arm.
+std::string armHelp(std::size_t arm) {
+    std::string which;
+    bool all = true;
+    for (const design::NetworkEntry& entry : design::catalogue()) {
+        if (entry.arms.size() > arm) {
+            which += (which.empty() ? "" : ", ") + std::string(entry.command);
+        } else {
+            all = false;
         }
     }
-    return std::nullopt;
+    const std::string name = "R" + std::to_string(arm + 1);
+    return all ? name : name + " (" + which + ")";
 }
 
 // Each option's text, read by the same readers as the design's.
@@ -49,10 +48,11 @@ struct Typed {
     std::string power;
     std::string rating;
     std::string format;
-    std::array<std::string, armOptions.size()> arms;
+    std::vector<std::string> arms = std::vector<std::string>(design::mostArms());
 };
 
 std::optional<Refusal> readArms(const Typed& typed, std::size_t count, CheckOptions& check) {
+    const std::vector<std::string> armOptions = armOptionNames();
     for (std::size_t i = 0; i < typed.arms.size(); ++i) {
         const bool given = !typed.arms.at(i).empty();
         if (given && i >= count) {
@@ -64,11 +64,11 @@ std::optional<Refusal> readArms(const Typed& typed, std::size_t count, CheckOpti
             return Refusal{"check: missing " + std::string(armOptions.at(i))};
         }
         if (given) {
-            double ohms = 0.0;
-            if (auto refusal = readArm(armOptions.at(i), typed.arms.at(i), ohms)) {
+            design::Part part{};
+            if (auto refusal = readArm(armOptions.at(i), typed.arms.at(i), part)) {
                 return refusal;
             }
-            check.armOhms.push_back(ohms);
+            check.arms.push_back(part);
             check.armTexts.push_back(typed.arms.at(i));
         }
     }
@@ -77,24 +77,21 @@ std::optional<Refusal> readArms(const Typed& typed, std::size_t count, CheckOpti
 
 std::optional<Refusal> read(const Typed& typed, CheckOptions& check) {
     Options& common = check.common;
-    const auto network = networkNamed(typed.network);
+    common.given = true;
+    const auto network = design::networkNamed(typed.network);
     if (!network) {
-        return Refusal{"check: unknown network " + cli::quoted(typed.network) +
-                       " (choose pi, t, l-out, l-in, h, o or bridged-t)"};
+        return Refusal{"check: unknown network " + cli::quoted(typed.network) + " (choose " +
+                       design::commandList() + ")"};
     }
-    common.network = network->network;
+    common.network = *network;
     if (auto refusal = readImpedance("--zin", typed.zin, common.zin)) {
         return refusal;
     }
     if (auto refusal = readImpedance("--zout", typed.zout, common.zout)) {
         return refusal;
     }
-    if (common.network == Network::BridgedT && common.zin != common.zout) {
-        return Refusal{"check: bridged-t: --zin " + entryText(common.zin) + " and --zout " +
-                       entryText(common.zout) +
-                       " differ, and a bridged T is matched only between equal impedances"};
-    }
-    if (auto refusal = readArms(typed, network->arms, check)) {
+    if (auto refusal =
+            readArms(typed, design::armsOf(*network, design::ShuntAt::Output).size(), check)) {
         return refusal;
     }
     using Reader = std::optional<Refusal> (*)(std::string_view, Options&);
@@ -130,19 +127,19 @@ ParsedCommand parseCheck(std::span<const std::string_view> arguments) {
                  "port resistances, return losses, VSWR and |Γ|, and with --power what each\n"
                  "one dissipates, the voltage across it and the current through it.");
     check->set_help_flag("-h,--help", "show this help");
-    check->add_option("NETWORK", typed.network, "pi, t, l-out, l-in, h, o or bridged-t")
-        ->required();
+    check->add_option("NETWORK", typed.network, design::commandList())->required();
     check->add_option("--zin", typed.zin, "input impedance")->required();
     check->add_option("--zout", typed.zout, "output impedance")->required();
-    check
-        ->add_option("--r1", typed.arms[0],
-                     "R1 as the design report names it: 100, 1k5,\n"
-                     "100+47 (in series) or 220||330 (in parallel)")
-        ->required();
-    check->add_option("--r2", typed.arms[1], "R2")->required();
-    check->add_option("--r3", typed.arms[2], "R3 (all but the L)");
-    check->add_option("--r4", typed.arms[3], "R4 (the H, the O and the bridged T)");
-    check->add_option("--r5", typed.arms[4], "R5 (the H)");
+    const std::vector<std::string> armOptions = armOptionNames();
+    for (std::size_t i = 0; i < armOptions.size(); ++i) {
+        CLI::Option* arm =
+            check->add_option(armOptions[i], typed.arms[i],
+                              i == 0 ? "R1 as the design report names it: 100, 1k5, 4R7,\n"
+                                       "100+47 (in series) or 220||330 (in parallel)"
+                                     : armHelp(i));
+        // Every network has at least two arms.
+        arm->required(i < 2);
+    }
     check->add_option("--shunt-at", typed.shuntAt, "input or output: an L's shunt arm");
     check->add_option("--power", typed.power, "power available from the source");
     check->add_option("--rating", typed.rating,
@@ -189,34 +186,7 @@ ParsedCommand parseCheck(std::span<const std::string_view> arguments) {
 }
 
 std::optional<DesignReport> checkNetwork(const CheckOptions& check) {
-    const Options& common = check.common;
-    const auto placed =
-        design::placeArms(common.network, common.zin, common.zout, common.shuntAt, check.armOhms);
-    const auto ports = placed ? design::checkPorts(*placed, common.zin, common.zout) : std::nullopt;
-    if (!ports) {
-        return std::nullopt;
-    }
-    // The arms' names and roles are those of the network's design report, their values the
-    // ones given.
-    DesignReport built{makeDesign(
-        common.network, common.zin, common.zout,
-        static_cast<float>(design::minimumLoss(common.network, common.zin, common.zout) + 20.0),
-        common.shuntAt)};
-    for (std::size_t i = 0; i < built.design.arms.size(); ++i) {
-        built.design.arms[i].resistor = placed->at(i);
-        built.design.arms[i].windowText.clear();
-    }
-    built.design.lossDb = static_cast<float>(ports->lossDb);
-    built.exact = ports;
-    if (common.availableWatts) {
-        built.power = design::dissipation(*placed, common.zin, common.zout, *common.availableWatts);
-        if (built.power && common.ratingWatts) {
-            built.toleratedWatts = design::toleratedSourceWatts(
-                *built.power, *common.availableWatts, *common.ratingWatts);
-            checkTolerated(*built.power, *built.toleratedWatts);
-        }
-    }
-    return built;
+    return design::evaluateGiven(check.common, check.arms);
 }
 
 RunResult runCheck(const CheckOptions& check) {

@@ -39,8 +39,8 @@ void writeCheckText(std::string& out, const CheckOptions& check, const DesignRep
     TextColumns arms(std::move(columns));
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
-        std::vector<std::string> row = {std::string(arm.name), std::string(arm.role),
-                                        check.armTexts.at(i),
+        std::vector<std::string> row = {std::string(arm.entry->name),
+                                        std::string(arm.entry->roleText), check.armTexts.at(i),
                                         readingText(ohmsQuantity, arm.resistor.ohms)};
         for (const ArmPowerField* field : fields) {
             row.push_back(readingText(*field->quantity, field->value(built, i)));
@@ -73,8 +73,8 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
         heading.add(name);
     }
     for (const Arm& arm : design.arms) {
-        heading.add(armKey(arm.name) + "_given");
-        heading.add(armKey(arm.name) + "_ohm");
+        heading.add(armKey(arm.entry->name) + "_given");
+        heading.add(armKey(arm.entry->name) + "_ohm");
     }
     for (const CheckField& field : checkFields) {
         heading.add(fieldKey(field));
@@ -83,7 +83,7 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
         heading.add("available_w");
         for (const ArmPowerField* field : fields) {
             for (const Arm& arm : design.arms) {
-                heading.add(armKey(arm.name) + "_" + std::string(field->columnKey));
+                heading.add(armKey(arm.entry->name) + "_" + std::string(field->columnKey));
             }
         }
         heading.add("load_w");
@@ -125,9 +125,9 @@ void writeCheckJson(std::string& out, const CheckOptions& check, const DesignRep
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         out += "    {\"name\": ";
-        json::appendText(out, arm.name);
+        json::appendText(out, arm.entry->name);
         out += ", \"role\": ";
-        json::appendText(out, arm.role);
+        json::appendText(out, arm.entry->roleText);
         out += ", \"given\": ";
         json::appendText(out, check.armTexts.at(i));
         append(out, ", \"ohm\": ", json::number(arm.resistor.ohms));
@@ -153,7 +153,7 @@ void writeCheckSpice(std::string& out, const CheckOptions& check, const DesignRe
            " ohm, loss ", fixedPoint(ports.lossDb, 4), " dB\n");
     out += "* given:";
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
-        append(out, " ", design.arms[i].name, " ", check.armTexts.at(i));
+        append(out, " ", design.arms[i].entry->name, " ", check.armTexts.at(i));
     }
     out += '\n';
     const std::string name = "check_" + spiceWord(networkName(design.network)) + "_" +

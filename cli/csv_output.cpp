@@ -82,14 +82,14 @@ void writeHeader(std::string& out, const Options& options, const Design& first) 
         line.add(name);
     }
     for (const Arm& arm : first.arms) {
-        const std::string name = lower(arm.name);
+        const std::string name = lower(arm.entry->name);
         line.add(name + "_ohm");
         line.add(name + "_window");
     }
     addCheckHeadings(line, "exact_");
     if (options.series) {
         for (const Arm& arm : first.arms) {
-            line.add(series + "_" + lower(arm.name) + "_ohm");
+            line.add(series + "_" + lower(arm.entry->name) + "_ohm");
         }
         addCheckHeadings(line, series + "_");
     }
@@ -100,7 +100,7 @@ void writeHeader(std::string& out, const Options& options, const Design& first) 
         line.add("available_w");
         for (const ArmPowerField* field : shownArmPowerFields(options)) {
             for (const Arm& arm : first.arms) {
-                line.add(lower(arm.name) + "_" + std::string(field->columnKey));
+                line.add(lower(arm.entry->name) + "_" + std::string(field->columnKey));
             }
         }
         line.add("load_w");
@@ -123,12 +123,12 @@ void writeRow(std::string& out, const Options& options, const DesignReport& repo
         if (!negative.empty()) {
             negative += ' ';
         }
-        negative += design.arms[i].name;
+        negative += design.arms[i].entry->name;
     }
     line.add(negative);
     for (const Arm& arm : design.arms) {
         line.add(ohms(arm.resistor.ohms));
-        line.add(arm.windowText);
+        line.add(windowText(design, arm));
     }
     addCheck(line, report.exact);
     const std::size_t arms = design.arms.size();

@@ -3,6 +3,7 @@
 // appears in the text, csv and json outputs alike.
 #pragma once
 
+#include "cli/options.h"
 #include "cli/report.h"
 
 #include <array>

@@ -47,20 +47,20 @@ void appendDesign(std::string& out, const Options& options, const DesignReport& 
            ",\n      \"negative_arms\": [");
     for (std::size_t i = 0; i < report.negative.size(); ++i) {
         out += i > 0 ? ", " : "";
-        appendText(out, design.arms[report.negative[i]].name);
+        appendText(out, design.arms[report.negative[i]].entry->name);
     }
     out += "],\n      \"arms\": [\n";
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         out += "        {\"name\": ";
-        appendText(out, arm.name);
+        appendText(out, arm.entry->name);
         out += ", \"role\": ";
-        appendText(out, arm.role);
+        appendText(out, arm.entry->roleText);
         append(out, ", \"ohm\": ", number(arm.resistor.ohms), ", \"window\": ");
-        if (arm.windowText.empty()) {
-            out += "null";
+        if (design.shownInWindow) {
+            appendText(out, windowText(design, arm));
         } else {
-            appendText(out, arm.windowText);
+            out += "null";
         }
         append(out, ", \"standard_ohm\": ",
                report.standardOhms ? number((*report.standardOhms)[i]) : "null");

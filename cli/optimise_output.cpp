@@ -5,9 +5,7 @@
 #include "cli/json_text.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
-#include "cli/report.h"
 #include "cli/text_columns.h"
-#include "design/optimise.h"
 
 #include <string>
 #include <vector>
@@ -40,14 +38,28 @@ std::vector<design::Part> nearestParts(const DesignReport& report) {
     return parts;
 }
 
+// The return losses the search keeps: an L matches one port only.
+std::string_view floorKept(Network network) {
+    switch (design::entryOf(network).matched) {
+    case design::Matched::Input:
+        return "the input return loss";
+    case design::Matched::Output:
+        return "the output return loss";
+    case design::Matched::Both:
+        break;
+    }
+    return "both return losses";
+}
+
 void writeText(std::string& out, const Optimised& found) {
     const Options& options = found.options;
     const Design& design = found.report.design;
     const std::string series(seriesName(*options.series));
     out += std::string(networkTitle(design.network)) + ": Zin " + entryText(design.zin) +
            " Ω, Zout " + entryText(design.zout) + " Ω, loss " + entryText(found.lossDb) + " dB\n";
-    out += series + " values optimised" + (options.pairs ? ", pairs allowed" : "") +
-           ", both return losses at least " + significant(options.minReturnLossDb, 6) + " dB.\n\n";
+    out += series + " values optimised" + (options.pairs ? ", pairs allowed" : "") + ", " +
+           std::string(floorKept(design.network)) + " at least " +
+           significant(options.minReturnLossDb, 6) + " dB.\n\n";
     TextColumns arms({{"Arm", Align::Left},
                       {"Role", Align::Left},
                       {"Exact (Ω)", Align::Right},
@@ -55,7 +67,7 @@ void writeText(std::string& out, const Optimised& found) {
                       {"Optimised " + series + " (Ω)", Align::Right}});
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
-        arms.addRow({std::string(arm.name), std::string(arm.role),
+        arms.addRow({std::string(arm.entry->name), std::string(arm.entry->roleText),
                      readingText(ohmsQuantity, arm.resistor.ohms),
                      readingText(ohmsQuantity, found.report.standardOhms->at(i)),
                      found.best ? partText(found.best->arms.at(i)) : "none"});
@@ -84,8 +96,8 @@ void writeCsv(std::string& out, const Optimised& found) {
         heading.add(name);
     }
     for (const Arm& arm : design.arms) {
-        heading.add(armKey(arm.name) + "_values");
-        heading.add(armKey(arm.name) + "_ohm");
+        heading.add(armKey(arm.entry->name) + "_values");
+        heading.add(armKey(arm.entry->name) + "_ohm");
     }
     for (const CheckField& field : checkFields) {
         heading.add("check_" + fieldKey(field));
@@ -122,7 +134,7 @@ void appendSet(std::string& out, const Design& design, const std::vector<design:
     out += "{\n    \"arms\": [\n";
     for (std::size_t i = 0; i < parts.size(); ++i) {
         out += "      {\"name\": ";
-        json::appendText(out, design.arms[i].name);
+        json::appendText(out, design.arms[i].entry->name);
         out += ", \"values\": ";
         json::appendText(out, partText(parts[i]));
         append(out, ", \"ohm\": ", json::number(parts[i].ohms),
@@ -150,9 +162,9 @@ void writeJson(std::string& out, const Optimised& found) {
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         out += "    {\"name\": ";
-        json::appendText(out, arm.name);
+        json::appendText(out, arm.entry->name);
         out += ", \"role\": ";
-        json::appendText(out, arm.role);
+        json::appendText(out, arm.entry->roleText);
         append(out, ", \"ohm\": ", json::number(arm.resistor.ohms),
                i + 1 < design.arms.size() ? "},\n" : "}\n");
     }
@@ -171,16 +183,14 @@ void writeJson(std::string& out, const Optimised& found) {
 
 RunResult runOptimise(const Options& options) {
     const float loss = options.lossesDb.front();
-    Optimised found{options, loss, makeReport(options, loss), std::nullopt};
+    Optimised found{options, loss, design::evaluateDesign(options, loss), std::nullopt};
     const Design& design = found.report.design;
     if (!found.report.realisable() || !found.report.standardOhms || !found.report.standard) {
         return {exitBelowMinimum, "",
                 "zelmarino-calc: --optimise: the loss is below the minimum of " +
                     fixedPoint(design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
     }
-    found.best = design::optimiseStandard(
-        resistorsOf(design), design.zin, design.zout,
-        {static_cast<double>(loss), options.minReturnLossDb, *options.series, options.pairs});
+    found.best = found.report.optimised;
     RunResult result;
     switch (options.format) {
     case OutputFormat::Csv:
@@ -198,8 +208,8 @@ RunResult runOptimise(const Options& options) {
     if (!found.best) {
         result.exitStatus = exitBelowMinimum;
         result.err = "zelmarino-calc: --optimise: no set of neighbouring " +
-                     std::string(seriesName(*options.series)) +
-                     " values keeps both return losses at " +
+                     std::string(seriesName(*options.series)) + " values keeps " +
+                     std::string(floorKept(options.network)) + " at " +
                      significant(options.minReturnLossDb, 6) + " dB\n";
     }
     return result;

@@ -2,8 +2,10 @@
 
 #include "cli/number_input.h"
 #include "cli/number_text.h"
+#include "cli/output_common.h"
 #include "design/attenuator.h"
 #include "design/checked.h"
+#include "design/evaluation.h"
 
 #include <algorithm>
 #include <array>
@@ -195,7 +197,7 @@ std::optional<Refusal> readPower(std::string_view value, Options& options) {
     if (reading.status == NumberReading::Status::NotANumber) {
         return Refusal{about("--power", value, "not a number of watts or dBm")};
     }
-    const double watts = dbm ? std::pow(10.0, (reading.value - 30.0) / 10.0) : reading.value;
+    const double watts = dbm ? design::wattsOfDbm(reading.value) : reading.value;
     if (reading.status == NumberReading::Status::OutOfRange || !std::isfinite(watts) ||
         (dbm && !(watts > 0.0))) {
         return Refusal{about("--power", value, "out of range")};
@@ -264,17 +266,6 @@ std::optional<std::string> undesignable(const Options& options, float lossDb) {
     return std::nullopt;
 }
 
-bool isL(Network network) {
-    return network == Network::LOut || network == Network::LIn;
-}
-
-std::optional<Refusal> placeShunt(const Options& options, std::string_view typed) {
-    if (!isL(options.network)) {
-        return Refusal{about("--shunt-at", typed, "only an L has one shunt arm to place")};
-    }
-    return std::nullopt;
-}
-
 // --db min: the loss of the minimum-loss pad, or why there is none.
 std::optional<Refusal> findMinimumLoss(Options& options) {
     const auto loss =
@@ -296,7 +287,8 @@ std::optional<Refusal> findMinimumLoss(Options& options) {
 
 } // namespace
 
-std::optional<Refusal> readArm(std::string_view option, std::string_view value, double& ohms) {
+std::optional<Refusal> readArm(std::string_view option, std::string_view value,
+                               design::Part& part) {
     const std::size_t parallel = value.find("||");
     const std::size_t series = value.find('+', 1); // not the sign of a lone number
     const bool two = parallel != std::string_view::npos || series != std::string_view::npos;
@@ -320,14 +312,9 @@ std::optional<Refusal> readArm(std::string_view option, std::string_view value, 
         }
         sides.at(i) = reading.value;
     }
-    if (!two) {
-        ohms = sides[0];
-    } else if (parallel != std::string_view::npos) {
-        ohms = sides[0] == 0.0 || sides[1] == 0.0 ? 0.0 : 1.0 / (1.0 / sides[0] + 1.0 / sides[1]);
-    } else {
-        ohms = sides[0] + sides[1];
-    }
-    if (!std::isfinite(ohms)) {
+    part = design::partOf(sides[0], two ? std::optional(sides[1]) : std::nullopt,
+                          parallel != std::string_view::npos);
+    if (!std::isfinite(part.ohms)) {
         return Refusal{about(option, value, "out of range")};
     }
     return std::nullopt;
@@ -354,14 +341,23 @@ std::optional<Refusal> readShuntAt(std::string_view value, Options& options) {
         return Refusal{about("--shunt-at", value, "not one of input, output")};
     }
     options.shuntAtText = value;
+    options.shuntChosen = true;
     return std::nullopt;
 }
 
 std::optional<Refusal> completeOptions(Options& options) {
-    if (!options.shuntAtText.empty()) {
-        if (auto refusal = placeShunt(options, options.shuntAtText)) {
-            return refusal;
+    if (auto objection = design::objection(options, options.given)) {
+        switch (objection->subject) {
+        case design::Objection::Subject::Impedances:
+            return Refusal{std::string(design::entryOf(options.network).command) + ": --zin " +
+                           entryText(options.zin) + " and --zout " + entryText(options.zout) +
+                           " differ, and " + objection->reason};
+        case design::Objection::Subject::Shunt:
+            return Refusal{about("--shunt-at", options.shuntAtText, objection->reason)};
+        case design::Objection::Subject::Power:
+            break;
         }
+        return Refusal{about("--power", options.powerText, objection->reason)};
     }
     if (options.minimumLossPad) {
         if (auto refusal = findMinimumLoss(options)) {
@@ -396,13 +392,6 @@ std::optional<Refusal> completeOptions(Options& options) {
                 return Refusal{about("--db", options.lossText, which + *why)};
             }
         }
-    }
-    // The source voltage behind Zin is sqrt(4 Zin P), and every voltage of the network is
-    // below it: its square is the largest number the dissipation forms.
-    if (options.availableWatts &&
-        !std::isfinite(4.0 * std::max(options.zin, options.zout) * *options.availableWatts)) {
-        return Refusal{
-            about("--power", options.powerText, "out of range (the dissipation would overflow)")};
     }
     // The tolerated power is the given one scaled until the hottest arm reaches its rating.
     if (options.ratingWatts && !options.availableWatts) {

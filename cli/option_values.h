@@ -31,7 +31,7 @@ namespace zelmarino::cli {
 // One arm: a resistance, or two in series ("100+47") or in parallel ("220||330"), each
 // written as an impedance is (1k5, 2.2k).
 [[nodiscard]] std::optional<Refusal> readArm(std::string_view option, std::string_view value,
-                                             double& ohms);
+                                             design::Part& part);
 
 // A return loss in dB, 0 or more.
 [[nodiscard]] std::optional<Refusal> readMinReturnLoss(std::string_view value, Options& options);

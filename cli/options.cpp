@@ -17,32 +17,9 @@ namespace zelmarino::cli {
 
 namespace {
 
-struct NetworkChoice {
-    Network network;
-    std::string_view what; // for --help
-};
-
-constexpr std::array<NetworkChoice, 7> networkChoices = {{
-    {Network::Pi, "shunt, series, shunt; matched at both ports"},
-    {Network::T, "series, shunt, series; matched at both ports (wired as asked; the window\n"
-                 "shows the larger impedance on the input side)"},
-    {Network::LOut, "series, shunt; matched at the output port"},
-    {Network::LIn, "series, shunt; matched at the input port"},
-    {Network::H, "balanced T: each series arm split between the two legs"},
-    {Network::O, "balanced Pi: the series arm split between the two legs"},
-    {Network::BridgedT, "bridged T, between equal impedances only"},
-}};
-
-std::optional<Network> networkNamed(std::string_view name) {
-    for (const auto& choice : networkChoices) {
-        if (networkName(choice.network) == name) {
-            return choice.network;
-        }
-    }
-    return std::nullopt;
+std::string networkChoice() {
+    return "choose " + design::commandList();
 }
-
-constexpr std::string_view networkChoice = "choose pi, t, l-out, l-in, h, o or bridged-t";
 
 // A refusal thrown from inside CLI11's parse; built from one text, it prints that text whole.
 [[noreturn]] void refuse(std::string message) {
@@ -54,7 +31,7 @@ std::string unknownOption(std::string_view argument) {
 }
 
 std::string unknownNetwork(std::string_view argument) {
-    return "unknown network " + quoted(argument) + " (" + std::string(networkChoice) + ")";
+    return "unknown network " + quoted(argument) + " (" + networkChoice() + ")";
 }
 
 struct ValueOption {
@@ -142,9 +119,8 @@ public:
         m_app.description(std::string(description));
         m_app.footer(std::string(notes));
         std::vector<Choice> choices;
-        choices.reserve(networkChoices.size());
-        for (const auto& choice : networkChoices) {
-            choices.push_back({networkName(choice.network), choice.what});
+        for (const design::NetworkEntry& entry : design::catalogue()) {
+            choices.push_back({entry.command, entry.summary});
         }
         m_app.formatter(helpLayout(std::move(choices)));
         m_network =
@@ -152,7 +128,7 @@ public:
                 if (name.starts_with('-')) {
                     refuse(unknownOption(name));
                 }
-                const auto network = networkNamed(name);
+                const auto network = design::networkNamed(name);
                 if (!network) {
                     refuse(unknownNetwork(name));
                 }
@@ -222,7 +198,7 @@ public:
                 return option->get_required() && option->count() == 0;
             });
             if (notGiven.front() == m_network) {
-                return "no network given (" + std::string(networkChoice) + ")";
+                return "no network given (" + networkChoice() + ")";
             }
             return "missing " + notGiven.front()->get_name();
         }
@@ -280,11 +256,6 @@ ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
         return VersionRequest{};
     } catch (const CLI::ParseError& error) {
         return Refusal{commandLine.refusal(error, arguments)};
-    }
-    if (options.network == Network::BridgedT && options.zin != options.zout) {
-        return Refusal{"bridged-t: --zin " + entryText(options.zin) + " and --zout " +
-                       entryText(options.zout) +
-                       " differ, and a bridged T is matched only between equal impedances"};
     }
     const bool touchstone = options.format == OutputFormat::Touchstone;
     if (touchstone && options.table) {

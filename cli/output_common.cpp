@@ -1,6 +1,7 @@
 #include "cli/output_common.h"
 
 #include "calc/conversions.h"
+#include "design/resistor_text.h"
 
 #include <algorithm>
 
@@ -14,13 +15,33 @@ std::string entryText(float value) {
     return SingleText(value);
 }
 
+std::string windowText(const Design& design, const Arm& arm) {
+    if (!design.shownInWindow) {
+        return {};
+    }
+    // The window draws "W" in a symbol font, where it is the ohm sign; a terminal shows the
+    // sign itself. The leading blank only reserves the place of a minus sign.
+    std::string shown;
+    for (const char c : design::formatResistor(arm.resistor.ohms).text) {
+        if (c == 'W') {
+            shown += "Ω";
+        } else {
+            shown += c;
+        }
+    }
+    if (!shown.empty() && shown.front() == ' ') {
+        shown.erase(0, 1);
+    }
+    return shown;
+}
+
 std::string negativeArmNames(const DesignReport& report) {
     std::string names;
     for (std::size_t i = 0; i < report.negative.size(); ++i) {
         if (i > 0) {
             names += i + 1 == report.negative.size() ? " and " : ", ";
         }
-        names += report.design.arms[report.negative[i]].name;
+        names += report.design.arms[report.negative[i]].entry->name;
     }
     return names;
 }
@@ -31,7 +52,7 @@ std::string armRoles(const Design& design) {
         if (!roles.empty()) {
             roles += ", ";
         }
-        roles += std::string(arm.name) + " " + std::string(arm.role);
+        roles += std::string(arm.entry->name) + " " + std::string(arm.entry->roleText);
     }
     return roles;
 }

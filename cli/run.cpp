@@ -51,7 +51,7 @@ std::string ratingOutOfRange(const Options& options) {
 std::optional<std::string> firstFailure(const Options& options) {
     const auto fails = [&](float loss) {
         try {
-            (void)makeReport(options, loss);
+            (void)design::evaluateDesign(options, loss);
             return false;
         } catch (const design::FloatError&) {
             return true;
@@ -64,7 +64,7 @@ std::optional<std::string> firstFailure(const Options& options) {
     }
     for (const float loss : options.lossesDb) {
         try {
-            (void)makeReport(options, loss);
+            (void)design::evaluateDesign(options, loss);
         } catch (const design::FloatError& error) {
             return calculationFails(loss, error);
         } catch (const RatingOutOfRange&) {
@@ -129,7 +129,7 @@ int design(const Options& options, OutputSink& out, std::string& err) {
         if (writer->measuresFirst()) {
             for (const float each : options.lossesDb) {
                 loss = each;
-                writer->measure(makeReport(options, loss));
+                writer->measure(design::evaluateDesign(options, loss));
             }
         }
         std::string piece;
@@ -137,7 +137,7 @@ int design(const Options& options, OutputSink& out, std::string& err) {
         std::size_t below = 0;
         for (const float each : options.lossesDb) {
             loss = each;
-            DesignReport report = makeReport(options, loss);
+            DesignReport report = design::evaluateDesign(options, loss);
             if (!first) {
                 writer->begin(piece, report);
             }

@@ -68,9 +68,9 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
         const std::string_view to = nodeName(arm.resistor.to, balanced);
         if (ohms == 0.0) {
             // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
-            append(out, "V", arm.name, " ", from, " ", to, " 0\n");
+            append(out, "V", arm.entry->name, " ", from, " ", to, " 0\n");
         } else {
-            append(out, arm.name, " ", from, " ", to, " ", value(ohms), "\n");
+            append(out, arm.entry->name, " ", from, " ", to, " ", value(ohms), "\n");
         }
     }
     append(out, ".ends ", name, "\n");

@@ -68,8 +68,8 @@ void writeMinimum(std::string& out, const Options& options, const DesignReport& 
     std::string which;
     for (const std::size_t i : report.negative) {
         const Arm& arm = design.arms[i];
-        which += (which.empty() ? "" : ", ") + std::string(arm.name) + " (" +
-                 std::string(arm.role) + ")";
+        which += (which.empty() ? "" : ", ") + std::string(arm.entry->name) + " (" +
+                 std::string(arm.entry->roleText) + ")";
     }
     out += ". Below it " + which + (one ? " is" : " are") +
            " negative: the network cannot be built.\n";
@@ -82,13 +82,8 @@ std::string worstHeading(const Options& options) {
                           : "Exact " + within;
 }
 
-bool inWindow(const Design& design) {
-    return std::any_of(design.arms.begin(), design.arms.end(),
-                       [](const Arm& arm) { return !arm.windowText.empty(); });
-}
-
 void writeArms(std::string& out, const Options& options, const DesignReport& report) {
-    const bool window = inWindow(report.design);
+    const bool window = report.design.shownInWindow;
     std::vector<Column> columns = {
         {"Arm", Align::Left}, {"Role", Align::Left}, {"Exact (Ω)", Align::Right}};
     if (window) {
@@ -107,10 +102,11 @@ void writeArms(std::string& out, const Options& options, const DesignReport& rep
     TextColumns table(std::move(columns));
     for (std::size_t i = 0; i < report.design.arms.size(); ++i) {
         const Arm& arm = report.design.arms[i];
-        std::vector<std::string> cells = {std::string(arm.name), std::string(arm.role),
+        std::vector<std::string> cells = {std::string(arm.entry->name),
+                                          std::string(arm.entry->roleText),
                                           ohms(arm.resistor.ohms)};
         if (window) {
-            cells.push_back(arm.windowText);
+            cells.push_back(windowText(report.design, arm));
         }
         if (report.standardOhms) {
             cells.push_back(ohms((*report.standardOhms)[i]));
@@ -184,7 +180,7 @@ void writeTextReport(std::string& out, const Options& options, const DesignRepor
 std::vector<Column> tableColumns(const Options& options, const Design& first) {
     std::vector<Column> columns = {{"Loss", Align::Right}};
     for (const Arm& arm : first.arms) {
-        columns.push_back({std::string(arm.name), Align::Right});
+        columns.push_back({std::string(arm.entry->name), Align::Right});
     }
     for (const CheckField& field : checkFields) {
         if (!field.tableHeading.empty()) {
@@ -194,7 +190,7 @@ std::vector<Column> tableColumns(const Options& options, const Design& first) {
     const std::string series = options.series ? std::string(seriesName(*options.series)) : "";
     if (options.series) {
         for (const Arm& arm : first.arms) {
-            columns.push_back({series + " " + std::string(arm.name), Align::Right});
+            columns.push_back({series + " " + std::string(arm.entry->name), Align::Right});
         }
         for (const CheckField& field : checkFields) {
             if (!field.seriesHeading.empty()) {
@@ -209,7 +205,8 @@ std::vector<Column> tableColumns(const Options& options, const Design& first) {
         for (const ArmPowerField* field : shownArmPowerFields(options)) {
             for (const Arm& arm : first.arms) {
                 columns.push_back(
-                    {std::string(field->tableLetter) + " " + std::string(arm.name), Align::Right});
+                    {std::string(field->tableLetter) + " " + std::string(arm.entry->name),
+                     Align::Right});
             }
         }
         columns.push_back({"P load", Align::Right});

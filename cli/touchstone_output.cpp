@@ -9,7 +9,10 @@ namespace zelmarino::cli {
 void writeTouchstone(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
     const bool standard = report.standardOhms.has_value();
-    std::vector<Resistor> built = resistorsOf(design);
+    std::vector<Resistor> built;
+    for (const Arm& arm : design.arms) {
+        built.push_back(arm.resistor);
+    }
     if (standard) {
         for (std::size_t i = 0; i < built.size(); ++i) {
             built[i].ohms = (*report.standardOhms)[i];
@@ -19,7 +22,7 @@ void writeTouchstone(std::string& out, const Options& options, const DesignRepor
            entryText(design.zout), " ohm, loss ", entryText(design.lossDb), " dB, ",
            standard ? seriesName(*options.series) : "exact", " values\n");
     for (std::size_t i = 0; i < built.size(); ++i) {
-        append(out, "! ", design.arms[i].name, " ", design.arms[i].role, ": ",
+        append(out, "! ", design.arms[i].entry->name, " ", design.arms[i].entry->roleText, ": ",
                shortest(built[i].ohms), " ohm\n");
     }
     if (const auto& check = standard ? report.standard : report.exact) {

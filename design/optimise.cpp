@@ -80,37 +80,47 @@ std::vector<Part> armCandidates(double ohms, ESeries series, bool pairs) {
 
 std::optional<StandardSet> optimiseStandard(std::span<const Resistor> exact, double zin,
                                             double zout, const SearchGoal& goal) {
+    const auto leader = [&](std::size_t arm) {
+        return goal.sameAs.empty() ? arm : goal.sameAs.at(arm);
+    };
     std::vector<std::vector<Part>> candidates;
-    for (const Resistor& r : exact) {
-        candidates.push_back(armCandidates(r.ohms, goal.series, goal.pairs));
+    for (std::size_t i = 0; i < exact.size(); ++i) {
+        // A tied arm has no choice of its own: one candidate, replaced by its leader's.
+        candidates.push_back(leader(i) == i
+                                 ? armCandidates(exact[i].ohms, goal.series, goal.pairs)
+                                 : std::vector<Part>{{exact[i].ohms, exact[i].ohms, std::nullopt}});
     }
     std::vector<Resistor> trial(exact.begin(), exact.end());
     std::vector<std::size_t> choice(exact.size(), 0);
+    const auto chosen = [&](std::size_t arm) -> const Part& {
+        return candidates[leader(arm)][choice[leader(arm)]];
+    };
     std::optional<StandardSet> best;
     double bestError = 0.0;
     std::size_t bestCount = 0;
     const auto partCount = [&] {
         std::size_t n = 0;
         for (std::size_t i = 0; i < choice.size(); ++i) {
-            n += candidates[i][choice[i]].second ? 2U : 1U;
+            n += chosen(i).second ? 2U : 1U;
         }
         return n;
     };
     // Every combination, counted like an odometer.
     while (true) {
         for (std::size_t i = 0; i < trial.size(); ++i) {
-            trial[i].ohms = candidates[i][choice[i]].ohms;
+            trial[i].ohms = chosen(i).ohms;
         }
         if (const auto check = checkPorts(trial, zin, zout)) {
             const double error = std::abs(check->lossDb - goal.lossDb);
-            const bool kept = check->inputReturnLossDb >= goal.minReturnLossDb &&
-                              check->outputReturnLossDb >= goal.minReturnLossDb;
+            const bool kept =
+                (!goal.floorAtInput || check->inputReturnLossDb >= goal.minReturnLossDb) &&
+                (!goal.floorAtOutput || check->outputReturnLossDb >= goal.minReturnLossDb);
             const std::size_t count = partCount();
             if (kept && (!best || error < bestError - 1e-9 ||
                          (error <= bestError + 1e-9 && count < bestCount))) {
                 StandardSet set{{}, *check};
                 for (std::size_t i = 0; i < choice.size(); ++i) {
-                    set.arms.push_back(candidates[i][choice[i]]);
+                    set.arms.push_back(chosen(i));
                 }
                 best = std::move(set);
                 bestError = error;

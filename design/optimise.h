@@ -31,14 +31,20 @@ struct SearchGoal {
     double minReturnLossDb;
     ESeries series;
     bool pairs;
+    // The ports the floor applies to: an L matches only one of them by design.
+    bool floorAtInput = true;
+    bool floorAtOutput = true;
+    // For each arm, the arm whose value it must share (itself when free): the two halves of a
+    // balanced arm stay equal. Empty when every arm is free.
+    std::vector<std::size_t> sameAs{};
 };
 
 // The candidates the search tries for an arm of `ohms`: a few standard values on either side
 // and, with pairs, the few two-value combinations that come closest to it.
 [[nodiscard]] std::vector<Part> armCandidates(double ohms, ESeries series, bool pairs);
 
-// The set closest in loss to the goal with both return losses at least its minimum, a tie
-// going to fewer resistors; nothing when no candidate set keeps the return loss.
+// The set closest in loss to the goal with the return losses at least its minimum, a tie going
+// to fewer resistors; nothing when no candidate set keeps the return loss.
 [[nodiscard]] std::optional<StandardSet>
 optimiseStandard(std::span<const Resistor> exact, double zin, double zout, const SearchGoal& goal);
 

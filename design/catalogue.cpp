@@ -1,0 +1,217 @@
+#include "design/catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace zelmarino::design {
+
+namespace {
+
+using enum ArmRole;
+using enum Node;
+using enum Leg;
+
+constexpr std::array piArms = {
+    ArmEntry{"R1", ShuntAtInput, None, In, Ground, "shunt", "input", "shunt across the input port"},
+    ArmEntry{"R2", Series, None, In, Out, "series", "between", "series"},
+    ArmEntry{"R3", ShuntAtOutput, None, Out, Ground, "shunt", "output",
+             "shunt across the output port"},
+};
+
+constexpr std::array tArms = {
+    ArmEntry{"R1", SeriesAtInput, None, In, Middle, "series", "input", "series on the input side"},
+    ArmEntry{"R2", SeriesAtOutput, None, Middle, Out, "series", "output",
+             "series on the output side"},
+    ArmEntry{"R3", ShuntAtMiddle, None, Middle, Ground, "shunt", "middle", "shunt from the middle"},
+};
+
+constexpr std::array lArms = {
+    ArmEntry{"R1", Series, None, In, Out, "series", "input", "series at the input port"},
+    ArmEntry{"R2", ShuntAtOutput, None, Out, Ground, "shunt", "output",
+             "shunt across the output port"},
+};
+
+constexpr std::array lArmsShuntAtInput = {
+    ArmEntry{"R1", SeriesAtOutput, None, In, Out, "series", "output", "series on the output side"},
+    ArmEntry{"R2", ShuntAtInput, None, In, Ground, "shunt", "input", "shunt across the input port"},
+};
+
+constexpr std::array hArms = {
+    ArmEntry{"R1", SeriesAtInput, Upper, In, Middle, "series", "input",
+             "series on the input side, upper half"},
+    ArmEntry{"R2", SeriesAtInput, Lower, InN, MiddleN, "series", "input",
+             "series on the input side, lower half"},
+    ArmEntry{"R3", SeriesAtOutput, Upper, Middle, Out, "series", "output",
+             "series on the output side, upper half"},
+    ArmEntry{"R4", SeriesAtOutput, Lower, MiddleN, OutN, "series", "output",
+             "series on the output side, lower half"},
+    ArmEntry{"R5", ShuntAtMiddle, None, Middle, MiddleN, "shunt", "middle",
+             "shunt between the middle nodes"},
+};
+
+constexpr std::array oArms = {
+    ArmEntry{"R1", ShuntAtInput, None, In, InN, "shunt", "input", "shunt across the input port"},
+    ArmEntry{"R2", Series, Upper, In, Out, "series", "between", "series, upper half"},
+    ArmEntry{"R3", Series, Lower, InN, OutN, "series", "between", "series, lower half"},
+    ArmEntry{"R4", ShuntAtOutput, None, Out, OutN, "shunt", "output",
+             "shunt across the output port"},
+};
+
+constexpr std::array bridgedTArms = {
+    ArmEntry{"R1", Series, None, In, Out, "bridge", "between", "bridge from port to port"},
+    ArmEntry{"R2", SeriesAtInput, None, In, Middle, "series", "input", "series on the input side"},
+    ArmEntry{"R3", SeriesAtOutput, None, Middle, Out, "series", "output",
+             "series on the output side"},
+    ArmEntry{"R4", ShuntAtMiddle, None, Middle, Ground, "shunt", "middle", "shunt from the middle"},
+};
+
+constexpr std::string_view unbalancedPorts = "in out ref";
+// Not "gnd" for the reference: ngspice takes that name for its global ground.
+constexpr std::string_view balancedPorts = "inp inn outp outn";
+
+constexpr std::array entries = {
+    NetworkEntry{Network::Pi,
+                 "pi",
+                 "Pi attenuator",
+                 "shunt, series, shunt; matched at both ports",
+                 piArms,
+                 {},
+                 false,
+                 false,
+                 true,
+                 Matched::Both,
+                 2,
+                 unbalancedPorts},
+    NetworkEntry{Network::T,
+                 "t",
+                 "T attenuator",
+                 "series, shunt, series; matched at both ports (wired as asked; the window\n"
+                 "shows the larger impedance on the input side)",
+                 tArms,
+                 {},
+                 false,
+                 false,
+                 true,
+                 Matched::Both,
+                 2,
+                 unbalancedPorts},
+    NetworkEntry{Network::LOut, "l-out", "L attenuator matched at the output port",
+                 "series, shunt; matched at the output port", lArms, lArmsShuntAtInput, false,
+                 false, true, Matched::Output, 2, unbalancedPorts},
+    NetworkEntry{Network::LIn, "l-in", "L attenuator matched at the input port",
+                 "series, shunt; matched at the input port", lArms, lArmsShuntAtInput, false, false,
+                 true, Matched::Input, 2, unbalancedPorts},
+    NetworkEntry{Network::H,
+                 "h",
+                 "H attenuator (balanced T)",
+                 "balanced T: each series arm split between the two legs",
+                 hArms,
+                 {},
+                 true,
+                 false,
+                 false,
+                 Matched::Both,
+                 2,
+                 balancedPorts},
+    NetworkEntry{Network::O,
+                 "o",
+                 "O attenuator (balanced Pi)",
+                 "balanced Pi: the series arm split between the two legs",
+                 oArms,
+                 {},
+                 true,
+                 false,
+                 false,
+                 Matched::Both,
+                 2,
+                 balancedPorts},
+    NetworkEntry{Network::BridgedT,
+                 "bridged-t",
+                 "Bridged T attenuator",
+                 "bridged T, between equal impedances only",
+                 bridgedTArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Both,
+                 2,
+                 unbalancedPorts},
+};
+
+// The switch keeps -Wswitch watching the enum: a network added there and not here fails to
+// compile, rather than to be found.
+constexpr std::size_t indexOf(Network network) {
+    switch (network) {
+    case Network::Pi:
+    case Network::T:
+    case Network::LOut:
+    case Network::LIn:
+    case Network::H:
+    case Network::O:
+    case Network::BridgedT:
+        return static_cast<std::size_t>(network) - 1;
+    }
+    return entries.size();
+}
+
+constexpr bool inEnumOrder() {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (indexOf(entries.at(i).network) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inEnumOrder(), "the catalogue lists the networks in the order of their numbers");
+
+} // namespace
+
+std::span<const NetworkEntry> catalogue() {
+    return entries;
+}
+
+const NetworkEntry& entryOf(Network network) {
+    const std::size_t at = indexOf(network);
+    if (at >= entries.size()) {
+        throw std::out_of_range("no such network");
+    }
+    return entries.at(at);
+}
+
+std::optional<Network> networkNamed(std::string_view command) {
+    for (const NetworkEntry& entry : entries) {
+        if (entry.command == command) {
+            return entry.network;
+        }
+    }
+    return std::nullopt;
+}
+
+std::span<const ArmEntry> armsOf(Network network, ShuntAt shunt) {
+    const NetworkEntry& entry = entryOf(network);
+    return shunt == ShuntAt::Input && !entry.armsShuntAtInput.empty() ? entry.armsShuntAtInput
+                                                                      : entry.arms;
+}
+
+std::string commandList() {
+    std::string list;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0) {
+            list += i + 1 == entries.size() ? " or " : ", ";
+        }
+        list += entries.at(i).command;
+    }
+    return list;
+}
+
+std::size_t mostArms() {
+    std::size_t most = 0;
+    for (const NetworkEntry& entry : entries) {
+        most = std::max(most, entry.arms.size());
+    }
+    return most;
+}
+
+} // namespace zelmarino::design

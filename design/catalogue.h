@@ -1,0 +1,66 @@
+// The networks this program knows, each described once: its command name, its title, its arms
+// in the order they are named R1, R2, … with their roles, sides and places in the circuit,
+// and what the network asks of its impedances. Every list of networks or of arms is made from
+// this table, so a new network is its formula and one entry here.
+#pragma once
+
+#include "design/attenuator.h"
+#include "design/circuit.h"
+#include "design/network.h"
+#include "design/placement.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zelmarino::design {
+
+// The leg of a balanced network's series half; a shunt arm, or any arm of an unbalanced
+// network, belongs to neither.
+enum class Leg { None, Upper, Lower };
+
+// The ports whose match a network is designed for.
+enum class Matched { Both, Input, Output };
+
+struct ArmEntry {
+    std::string_view name; // "R1"
+    ArmRole role;          // the formulas' name for it
+    Leg leg;
+    Node from; // where it sits, the input port facing Zin
+    Node to;
+    std::string_view kind;     // "series", "shunt" or "bridge"
+    std::string_view side;     // "input", "output", "middle" or "between" (the ports)
+    std::string_view roleText; // "shunt across the input port"
+};
+
+struct NetworkEntry {
+    Network network;
+    std::string_view command; // "pi"
+    std::string_view title;   // "Pi attenuator"
+    std::string_view summary; // a line or two for --help
+    std::span<const ArmEntry> arms;
+    // An L with its shunt across the input port: the same arms, mirrored. Empty for others.
+    std::span<const ArmEntry> armsShuntAtInput;
+    bool balanced;
+    bool equalImpedancesOnly;
+    bool inWindow; // one of the window's option buttons, numbered as `network`
+    Matched matched;
+    int ports;
+    std::string_view spicePorts; // the subcircuit's port nodes, in order
+};
+
+[[nodiscard]] std::span<const NetworkEntry> catalogue();
+[[nodiscard]] const NetworkEntry& entryOf(Network network);
+[[nodiscard]] std::optional<Network> networkNamed(std::string_view command);
+
+// The arms as the network is placed: an L's mirror when its shunt is across the input.
+[[nodiscard]] std::span<const ArmEntry> armsOf(Network network, ShuntAt shunt);
+
+// "pi, t, l-out, l-in, h, o or bridged-t".
+[[nodiscard]] std::string commandList();
+
+// The most arms any network has.
+[[nodiscard]] std::size_t mostArms();
+
+} // namespace zelmarino::design
