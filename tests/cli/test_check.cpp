@@ -163,15 +163,6 @@ TEST_P(DesignedValues, check_as_the_design_reports_them) {
     }
     const std::optional<DesignReport> built = checkNetwork(check);
     ASSERT_TRUE(built && built->exact && built->power && built->toleratedWatts);
-    // The design matches the ports it is made for and has the loss asked for.
-    const design::Matched matched = design::entryOf(designed.network).matched;
-    EXPECT_NEAR(built->exact->lossDb, 30.0, 1e-4);
-    if (matched != design::Matched::Output) {
-        EXPECT_GT(built->exact->inputReturnLossDb, 100.0);
-    }
-    if (matched != design::Matched::Input) {
-        EXPECT_GT(built->exact->outputReturnLossDb, 100.0);
-    }
     for (const CheckField& field : checkFields) {
         const double expected = field.value(*report.exact);
         const double found = field.value(*built->exact);

@@ -1,0 +1,139 @@
+// The evaluation judged by circuit analysis: every network of the catalogue, placed where the
+// catalogue puts its arms, matches the ports it is made for and has the loss asked for; and
+// the standard-value search keeps what the network's shape demands.
+#include "design/evaluation.h"
+#include "tests/design/case_name.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace zelmarino::design {
+namespace {
+
+struct Placed {
+    std::string name;
+    Network network;
+    float zin;
+    float zout;
+    ShuntAt shunt;
+};
+
+// Every network, each way round where its impedances may differ, an L with its shunt at
+// either port.
+std::vector<Placed> everyPlacement() {
+    std::vector<Placed> cases;
+    for (const NetworkEntry& entry : catalogue()) {
+        std::vector<std::pair<float, float>> impedances = {{600.0F, 600.0F}};
+        if (!entry.equalImpedancesOnly) {
+            impedances = {{50.0F, 600.0F}, {600.0F, 50.0F}};
+        }
+        std::vector<ShuntAt> shunts = {ShuntAt::Output};
+        if (!entry.armsShuntAtInput.empty()) {
+            shunts.push_back(ShuntAt::Input);
+        }
+        for (const auto& [zin, zout] : impedances) {
+            for (const ShuntAt shunt : shunts) {
+                std::string name = std::string(entry.command) + "_" +
+                                   std::to_string(static_cast<int>(zin)) + "_to_" +
+                                   std::to_string(static_cast<int>(zout)) +
+                                   (shunt == ShuntAt::Input ? "_shunt_at_input" : "");
+                std::replace(name.begin(), name.end(), '-', '_');
+                cases.push_back({name, entry.network, zin, zout, shunt});
+            }
+        }
+    }
+    return cases;
+}
+
+class EveryNetwork : public ::testing::TestWithParam<Placed> {};
+
+// The arms are analysed where the catalogue places them, so an arm reported on the wrong
+// side (R1 of an H from 50 to 600 ohm on the 600 ohm side) spoils the match.
+TEST_P(EveryNetwork, matches_its_ports_and_loss_where_the_catalogue_places_its_arms) {
+    const Placed& p = GetParam();
+    Request request;
+    request.network = p.network;
+    request.zin = p.zin;
+    request.zout = p.zout;
+    request.shuntAt = p.shunt;
+    const Report report = evaluateDesign(request, 30.0F);
+    const std::span<const ArmEntry> arms = armsOf(p.network, p.shunt);
+    ASSERT_EQ(report.design.arms.size(), arms.size());
+    std::vector<Resistor> placed;
+    for (std::size_t i = 0; i < arms.size(); ++i) {
+        EXPECT_EQ(report.design.arms[i].entry, &arms[i]);
+        placed.push_back({arms[i].from, arms[i].to, report.design.arms[i].resistor.ohms});
+    }
+    const auto check = checkPorts(placed, p.zin, p.zout);
+    ASSERT_TRUE(check);
+    EXPECT_NEAR(check->lossDb, 30.0, 1e-4);
+    const Matched matched = entryOf(p.network).matched;
+    if (matched != Matched::Output) {
+        EXPECT_NEAR(check->inputOhms, p.zin, 1e-6 * p.zin);
+    }
+    if (matched != Matched::Input) {
+        EXPECT_NEAR(check->outputOhms, p.zout, 1e-6 * p.zout);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryNetwork, ::testing::ValuesIn(everyPlacement()),
+                         testing::CaseName{});
+
+struct Search {
+    const char* name;
+    Network network;
+    float zin;
+    float zout;
+    float lossDb;
+    double minReturnLossDb;
+};
+
+class Optimised : public ::testing::TestWithParam<Search> {};
+
+// The halves of a balanced arm stay equal, and an L, which matches one port by design, keeps
+// the floor at that port only, so a set is found.
+TEST_P(Optimised, keeps_balanced_halves_equal_and_the_floor_where_the_network_matches) {
+    const Search& s = GetParam();
+    Request request;
+    request.network = s.network;
+    request.zin = s.zin;
+    request.zout = s.zout;
+    request.series = ESeries::E24;
+    request.optimise = true;
+    request.minReturnLossDb = s.minReturnLossDb;
+    const Report report = evaluateDesign(request, s.lossDb);
+    ASSERT_TRUE(report.searched);
+    ASSERT_TRUE(report.optimised) << "no set found";
+    const std::vector<Part>& parts = report.optimised->arms;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        for (std::size_t j = 0; j < parts.size(); ++j) {
+            const ArmEntry& a = *report.design.arms[i].entry;
+            const ArmEntry& b = *report.design.arms[j].entry;
+            if (a.role == b.role && a.leg == Leg::Upper && b.leg == Leg::Lower) {
+                EXPECT_EQ(parts[i].ohms, parts[j].ohms) << a.name << " and " << b.name;
+            }
+        }
+    }
+    const Matched matched = entryOf(s.network).matched;
+    const PortCheck& check = report.optimised->check;
+    if (matched != Matched::Output) {
+        EXPECT_GE(check.inputReturnLossDb, s.minReturnLossDb);
+    }
+    if (matched != Matched::Input) {
+        EXPECT_GE(check.outputReturnLossDb, s.minReturnLossDb);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bench, Optimised,
+    ::testing::Values(Search{"h_555_to_45", Network::H, 555.0F, 45.4F, 21.3F, 20.0},
+                      Search{"o_150_to_600", Network::O, 150.0F, 600.0F, 12.0F, 25.0},
+                      Search{"l_out_75_to_50", Network::LOut, 75.0F, 50.0F, 10.0F, 30.0},
+                      Search{"l_in_75_to_50", Network::LIn, 75.0F, 50.0F, 10.0F, 30.0}),
+    testing::CaseName{});
+
+} // namespace
+} // namespace zelmarino::design
