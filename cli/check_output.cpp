@@ -69,16 +69,15 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
     const Design& design = built.design;
     const std::vector<const ArmPowerField*> fields = shownArmPowerFields(common);
     Line heading(out);
-    for (const char* name : {"network", "zin_ohm", "zout_ohm"}) {
+    for (const char* name : {"network", "zin_ohm", "zout_ohm", "shunt_at"}) {
         heading.add(name);
     }
     for (const Arm& arm : design.arms) {
+        addArmPlaceHeadings(heading, arm);
         heading.add(armKey(arm.entry->name) + "_given");
         heading.add(armKey(arm.entry->name) + "_ohm");
     }
-    for (const CheckField& field : checkFields) {
-        heading.add(fieldKey(field));
-    }
+    addCsvCheckHeadings(heading, "");
     if (built.power) {
         heading.add("available_w");
         for (const ArmPowerField* field : fields) {
@@ -93,13 +92,13 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
     row.add(networkName(design.network));
     row.add(entryText(common.zin));
     row.add(entryText(common.zout));
+    row.add(shuntAtText(common));
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
+        addArmPlace(row, design.arms[i]);
         row.add(check.armTexts.at(i));
         row.add(machineText(ohmsQuantity, design.arms[i].resistor.ohms));
     }
-    for (const CheckField& field : checkFields) {
-        row.add(machineText(*field.quantity, field.value(*built.exact)));
-    }
+    addCsvCheck(row, built.exact);
     if (built.power) {
         row.add(machineText(wattsQuantity, *common.availableWatts));
         for (const ArmPowerField* field : fields) {

@@ -31,18 +31,6 @@ std::string lower(std::string_view text) {
     return result;
 }
 
-void addCheck(Line& line, const std::optional<PortCheck>& check) {
-    for (const CheckField& field : checkFields) {
-        line.add(check ? machineText(*field.quantity, field.value(*check)) : "");
-    }
-}
-
-void addCheckHeadings(Line& line, const std::string& prefix) {
-    for (const CheckField& field : checkFields) {
-        line.add(prefix + fieldKey(field));
-    }
-}
-
 void addWorstHeadings(Line& line) {
     line.add("tolerance_percent");
     for (const CheckField* field : worstCaseOrder()) {
@@ -77,21 +65,22 @@ void addWorst(Line& line, const std::optional<WorstCase>& worst) {
 void writeHeader(std::string& out, const Options& options, const Design& first) {
     const std::string series = options.series ? lower(seriesName(*options.series)) : "";
     Line line(out);
-    for (const char* name : {"network", "zin_ohm", "zout_ohm", "ports_exchanged", "loss_db",
-                             "minimum_loss_db", "realisable", "negative_arms"}) {
+    for (const char* name : {"network", "zin_ohm", "zout_ohm", "ports_exchanged", "shunt_at",
+                             "loss_db", "minimum_loss_db", "realisable", "negative_arms"}) {
         line.add(name);
     }
     for (const Arm& arm : first.arms) {
+        addArmPlaceHeadings(line, arm);
         const std::string name = lower(arm.entry->name);
         line.add(name + "_ohm");
         line.add(name + "_window");
     }
-    addCheckHeadings(line, "exact_");
+    addCsvCheckHeadings(line, "exact_");
     if (options.series) {
         for (const Arm& arm : first.arms) {
             line.add(series + "_" + lower(arm.entry->name) + "_ohm");
         }
-        addCheckHeadings(line, series + "_");
+        addCsvCheckHeadings(line, series + "_");
     }
     if (options.tolerance) {
         addWorstHeadings(line);
@@ -115,6 +104,7 @@ void writeRow(std::string& out, const Options& options, const DesignReport& repo
     line.add(entryText(design.zin));
     line.add(entryText(design.zout));
     line.add(design.portsExchanged ? "yes" : "no");
+    line.add(shuntAtText(options));
     line.add(entryText(design.lossDb));
     line.add(decibels(design.minimumLossDb));
     line.add(report.realisable() ? "yes" : "no");
@@ -127,16 +117,17 @@ void writeRow(std::string& out, const Options& options, const DesignReport& repo
     }
     line.add(negative);
     for (const Arm& arm : design.arms) {
+        addArmPlace(line, arm);
         line.add(ohms(arm.resistor.ohms));
         line.add(windowText(design, arm));
     }
-    addCheck(line, report.exact);
+    addCsvCheck(line, report.exact);
     const std::size_t arms = design.arms.size();
     if (options.series) {
         for (std::size_t i = 0; i < arms; ++i) {
             line.add(report.standardOhms ? ohms((*report.standardOhms)[i]) : "");
         }
-        addCheck(line, report.standard);
+        addCsvCheck(line, report.standard);
     }
     if (options.tolerance) {
         line.add(significant(*options.tolerance * 100.0, 6));

@@ -1,5 +1,6 @@
 #include "cli/fields.h"
 
+#include "cli/csv_line.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "design/two_port.h"
@@ -19,7 +20,7 @@ std::string digits(const Quantity& quantity, double value, int count) {
 
 std::string readingText(const Quantity& quantity, double value) {
     if (quantity.capped && value >= returnLossCeilingDb) {
-        std::string text = ">";
+        std::string text = "≥ ";
         text += fixedPoint(returnLossCeilingDb, 0);
         return text;
     }
@@ -33,18 +34,15 @@ std::string machineText(const Quantity& quantity, double value) {
 
 namespace {
 
-// Beyond the ceiling of the return loss the reflection is rounding noise: a perfect match.
-double reflection(double returnLossDb) {
-    return returnLossDb >= returnLossCeilingDb ? 0.0 : design::reflectionOfReturnLoss(returnLossDb);
-}
-
-double vswr(double returnLossDb) {
-    return design::vswrOfReflection(reflection(returnLossDb));
+// The worst case keeps only its return losses; the reflection follows from them exactly.
+double vswr(double reflection) {
+    return design::vswrOfReflection(reflection);
 }
 
 } // namespace
 
-// Each port's |Γ| and standing-wave ratio follow its return loss, worst case included.
+// Each port's |Γ| and standing-wave ratio come from its resistance, the worst case's from its
+// return loss, which is all it keeps.
 const std::array<CheckField, 9> checkFields = {{
     {"input", "Input resistance", "In", "in", &ohmsQuantity,
      [](const PortCheck& c) { return c.inputOhms; }, [](const WorstCase& w) { return w.inputOhms; },
@@ -56,20 +54,20 @@ const std::array<CheckField, 9> checkFields = {{
      [](const PortCheck& c) { return c.inputReturnLossDb; }, nullptr,
      [](const WorstCase& w) { return w.inputReturnLossDb; }},
     {"input_vswr", "Input VSWR", "", "", &ratioQuantity,
-     [](const PortCheck& c) { return vswr(c.inputReturnLossDb); }, nullptr,
-     [](const WorstCase& w) { return vswr(w.inputReturnLossDb); }},
+     [](const PortCheck& c) { return vswr(c.inputReflection); }, nullptr,
+     [](const WorstCase& w) { return vswr(design::reflectionOfReturnLoss(w.inputReturnLossDb)); }},
     {"input_reflection", "Input |Γ|", "", "", &ratioQuantity,
-     [](const PortCheck& c) { return reflection(c.inputReturnLossDb); }, nullptr,
-     [](const WorstCase& w) { return reflection(w.inputReturnLossDb); }},
+     [](const PortCheck& c) { return c.inputReflection; }, nullptr,
+     [](const WorstCase& w) { return design::reflectionOfReturnLoss(w.inputReturnLossDb); }},
     {"output_return_loss", "Output return loss", "", "", &returnLossQuantity,
      [](const PortCheck& c) { return c.outputReturnLossDb; }, nullptr,
      [](const WorstCase& w) { return w.outputReturnLossDb; }},
     {"output_vswr", "Output VSWR", "", "", &ratioQuantity,
-     [](const PortCheck& c) { return vswr(c.outputReturnLossDb); }, nullptr,
-     [](const WorstCase& w) { return vswr(w.outputReturnLossDb); }},
+     [](const PortCheck& c) { return vswr(c.outputReflection); }, nullptr,
+     [](const WorstCase& w) { return vswr(design::reflectionOfReturnLoss(w.outputReturnLossDb)); }},
     {"output_reflection", "Output |Γ|", "", "", &ratioQuantity,
-     [](const PortCheck& c) { return reflection(c.outputReturnLossDb); }, nullptr,
-     [](const WorstCase& w) { return reflection(w.outputReturnLossDb); }},
+     [](const PortCheck& c) { return c.outputReflection; }, nullptr,
+     [](const WorstCase& w) { return design::reflectionOfReturnLoss(w.outputReturnLossDb); }},
     {"loss", "Loss", "Check", "loss", &lossQuantity, [](const PortCheck& c) { return c.lossDb; },
      [](const WorstCase& w) { return w.lossDb; }, nullptr},
 }};
@@ -100,6 +98,42 @@ std::string fieldLabel(const CheckField& field) {
         label += ')';
     }
     return label;
+}
+
+void addCsvCheckHeadings(Line& line, std::string_view prefix) {
+    for (const CheckField& field : checkFields) {
+        line.add(std::string(prefix) + fieldKey(field));
+        if (field.quantity->capped) {
+            line.add(std::string(prefix) + std::string(field.key) + "_capped");
+        }
+    }
+}
+
+void addCsvCheck(Line& line, const std::optional<PortCheck>& check) {
+    for (const CheckField& field : checkFields) {
+        const double value = check ? field.value(*check) : 0.0;
+        line.add(check ? machineText(*field.quantity, value) : "");
+        if (field.quantity->capped) {
+            line.add(!check ? "" : value >= returnLossCeilingDb ? "yes" : "no");
+        }
+    }
+}
+
+void addArmPlaceHeadings(Line& line, const Arm& arm) {
+    line.add(armKey(arm.entry->name) + "_kind");
+    line.add(armKey(arm.entry->name) + "_side");
+}
+
+void addArmPlace(Line& line, const Arm& arm) {
+    line.add(arm.entry->kind);
+    line.add(arm.entry->side);
+}
+
+std::string_view shuntAtText(const Options& options) {
+    if (design::entryOf(options.network).armsShuntAtInput.empty()) {
+        return {};
+    }
+    return options.shuntAt == design::ShuntAt::Input ? "input" : "output";
 }
 
 std::string armKey(std::string_view armName) {

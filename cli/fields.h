@@ -34,7 +34,7 @@ inline constexpr Quantity ampsQuantity{"a", "A", false, 4, 6, false};
 // A ratio without a unit: |Γ|, the standing-wave ratio.
 inline constexpr Quantity ratioQuantity{"", "", false, 5, 9, false};
 
-// For people: ">120" for a return loss beyond the ceiling.
+// For people: "≥ 120" for a return loss at or beyond the ceiling.
 [[nodiscard]] std::string readingText(const Quantity& quantity, double value);
 // For csv and json: every digit worth keeping.
 [[nodiscard]] std::string machineText(const Quantity& quantity, double value);
@@ -64,6 +64,21 @@ extern const std::array<CheckField, 9> checkFields;
 
 // "Input return loss (dB)", "Input VSWR".
 [[nodiscard]] std::string fieldLabel(const CheckField& field);
+
+class Line;
+
+// A port check's csv columns: each figure, and beside each return loss whether it is capped
+// ("input_return_loss_capped": yes or no). Empty fields without a check.
+void addCsvCheckHeadings(Line& line, std::string_view prefix);
+void addCsvCheck(Line& line, const std::optional<PortCheck>& check);
+
+// An arm's place, so that a row read alone says which arm is which: "r1_kind" (series, shunt
+// or bridge) and "r1_side" (input, output, middle, or between the ports).
+void addArmPlaceHeadings(Line& line, const Arm& arm);
+void addArmPlace(Line& line, const Arm& arm);
+
+// Where an L's shunt arm is ("input", "output"); empty for the other networks.
+[[nodiscard]] std::string_view shuntAtText(const Options& options);
 
 // "r1": an arm's name as csv and json keys begin with it.
 [[nodiscard]] std::string armKey(std::string_view armName);

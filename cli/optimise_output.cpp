@@ -91,17 +91,16 @@ void writeCsv(std::string& out, const Optimised& found) {
     const Options& options = found.options;
     const Design& design = found.report.design;
     Line heading(out);
-    for (const char* name : {"set", "network", "zin_ohm", "zout_ohm", "loss_db", "series", "pairs",
-                             "min_return_loss_db"}) {
+    for (const char* name : {"set", "network", "zin_ohm", "zout_ohm", "shunt_at", "loss_db",
+                             "series", "pairs", "min_return_loss_db"}) {
         heading.add(name);
     }
     for (const Arm& arm : design.arms) {
+        addArmPlaceHeadings(heading, arm);
         heading.add(armKey(arm.entry->name) + "_values");
         heading.add(armKey(arm.entry->name) + "_ohm");
     }
-    for (const CheckField& field : checkFields) {
-        heading.add("check_" + fieldKey(field));
-    }
+    addCsvCheckHeadings(heading, "check_");
     heading.finish();
     const auto row = [&](std::string_view set, const std::vector<design::Part>* parts,
                          const PortCheck* check) {
@@ -110,17 +109,17 @@ void writeCsv(std::string& out, const Optimised& found) {
         line.add(networkName(design.network));
         line.add(entryText(design.zin));
         line.add(entryText(design.zout));
+        line.add(shuntAtText(options));
         line.add(entryText(found.lossDb));
         line.add(seriesName(*options.series));
         line.add(options.pairs ? "yes" : "no");
         line.add(significant(options.minReturnLossDb, 6));
         for (std::size_t i = 0; i < design.arms.size(); ++i) {
+            addArmPlace(line, design.arms[i]);
             line.add(parts != nullptr ? partText(parts->at(i)) : "");
             line.add(parts != nullptr ? machineText(ohmsQuantity, parts->at(i).ohms) : "");
         }
-        for (const CheckField& field : checkFields) {
-            line.add(check != nullptr ? machineText(*field.quantity, field.value(*check)) : "");
-        }
+        addCsvCheck(line, check != nullptr ? std::optional(*check) : std::nullopt);
         line.finish();
     };
     const std::vector<design::Part> nearest = nearestParts(found.report);

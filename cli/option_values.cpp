@@ -329,6 +329,7 @@ std::optional<Refusal> readMinReturnLoss(std::string_view value, Options& option
         return Refusal{about("--min-return-loss", value, "must be a return loss of 0 dB or more")};
     }
     options.minReturnLossDb = reading.value;
+    options.minReturnLossGiven = true;
     return std::nullopt;
 }
 
@@ -377,6 +378,15 @@ std::optional<Refusal> completeOptions(Options& options) {
         if (options.format == OutputFormat::Spice || options.format == OutputFormat::Touchstone) {
             return Refusal{"--optimise: written as text, csv or json"};
         }
+        // Its report has no place for them yet: refused rather than dropped.
+        if (options.tolerance) {
+            return Refusal{"--optimise: not with --tolerance (one at a time)"};
+        }
+        if (options.availableWatts) {
+            return Refusal{"--optimise: not with --power (one at a time)"};
+        }
+    } else if (options.minReturnLossGiven) {
+        return Refusal{"--min-return-loss: only with --optimise, the search it bounds"};
     }
     if (!options.lossesDb.empty()) {
         const std::vector<std::string_view> parts = split(options.lossText, ':');

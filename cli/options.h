@@ -30,6 +30,7 @@ struct Options : design::Request {
     std::vector<double> frequenciesHz; // --freq, for the touchstone format
     std::string frequencyText;         // --freq as typed
     bool given = false;                // the resistors are the user's (check)
+    bool minReturnLossGiven = false;   // --min-return-loss
 };
 
 struct HelpRequest {

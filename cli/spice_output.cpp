@@ -10,10 +10,6 @@ namespace zelmarino::cli {
 
 namespace {
 
-bool isBalanced(Network network) {
-    return network == Network::H || network == Network::O;
-}
-
 std::string_view nodeName(Node node, bool balanced) {
     switch (node) {
     case Node::Ground:
@@ -59,8 +55,9 @@ std::string spiceWord(std::string_view text) {
 
 void writeSubcircuitBody(std::string& out, const std::string& name, const Design& design,
                          const std::optional<std::vector<double>>& replaced) {
-    const bool balanced = isBalanced(design.network);
-    append(out, ".subckt ", name, balanced ? " inp inn outp outn\n" : " in out ref\n");
+    const design::NetworkEntry& entry = design::entryOf(design.network);
+    const bool balanced = entry.balanced;
+    append(out, ".subckt ", name, " ", entry.spicePorts, "\n");
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         const double ohms = replaced ? (*replaced)[i] : arm.resistor.ohms;

@@ -43,7 +43,7 @@ void writeTitle(std::string& out, const Design& design, const std::string& tail)
 // An L's minimum loss is where its series arm reaches 0 Ω, matched at one port only; the
 // pad that --db min designs is matched at both, at a higher loss.
 std::string bothPortsMatched(const Options& options, const Design& design) {
-    const bool isL = design.network == Network::LOut || design.network == Network::LIn;
+    const bool isL = !design::entryOf(design.network).armsShuntAtInput.empty();
     if (!isL || design.zin == design.zout) {
         return {};
     }

@@ -155,8 +155,12 @@ std::optional<double> resistanceInto(std::span<const Resistor> network, Node por
 
 } // namespace
 
+double reflectionOf(double seen, double reference) {
+    return std::abs((seen - reference) / (seen + reference));
+}
+
 double returnLossDb(double seen, double reference) {
-    return -20.0 * std::log10(std::abs((seen - reference) / (seen + reference)));
+    return -20.0 * std::log10(reflectionOf(seen, reference));
 }
 
 std::optional<PortCheck> checkPorts(std::span<const Resistor> network, double zin, double zout) {
@@ -170,8 +174,13 @@ std::optional<PortCheck> checkPorts(std::span<const Resistor> network, double zi
     const double available = 1.0 / (4.0 * zin);
     const double atLoad = across(*voltages, Node::Out, network);
     const double delivered = atLoad * atLoad / zout;
-    return PortCheck{*input, *output, returnLossDb(*input, zin), returnLossDb(*output, zout),
-                     10.0 * std::log10(available / delivered)};
+    return PortCheck{*input,
+                     *output,
+                     returnLossDb(*input, zin),
+                     returnLossDb(*output, zout),
+                     10.0 * std::log10(available / delivered),
+                     reflectionOf(*input, zin),
+                     reflectionOf(*output, zout)};
 }
 
 std::optional<PowerShare> dissipation(std::span<const Resistor> network, double zin, double zout,

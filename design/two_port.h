@@ -17,6 +17,9 @@ struct PortCheck {
     double inputReturnLossDb;  // of the input port against Zin
     double outputReturnLossDb; // of the output port against Zout
     double lossDb; // transducer loss: power available from the source over power into Zout
+    // |Γ| of each port, from the resistances themselves: a return loss may be capped.
+    double inputReflection;
+    double outputReflection;
 };
 
 // Nothing when the network cannot be solved (only possible with negative arms).
@@ -25,6 +28,9 @@ struct PortCheck {
 
 // -20 log10 |(seen - reference) / (seen + reference)|; infinite for an exact match.
 [[nodiscard]] double returnLossDb(double seen, double reference);
+
+// |(seen - reference) / (seen + reference)|: 0 for an exact match.
+[[nodiscard]] double reflectionOf(double seen, double reference);
 
 struct PowerShare {
     std::vector<double> resistorWatts; // in the order of the network's resistors
