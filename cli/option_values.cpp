@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -23,7 +22,7 @@ std::string about(std::string_view option, std::string_view value, std::string_v
 }
 
 // An impedance, an arm's half, a loss: the quantities the readers below share.
-Quantity impedance(std::string_view option) {
+constexpr Quantity impedance(std::string_view option) {
     return {.option = option,
             .prefixes = Prefixes::Allowed,
             .resistorCode = ResistorCode::Allowed,
@@ -33,7 +32,7 @@ Quantity impedance(std::string_view option) {
             .outside = "must be a resistance above 0 ohms"};
 }
 
-Quantity armResistance(std::string_view option) {
+constexpr Quantity armResistance(std::string_view option) {
     // A wire is an arm too; a negative resistor is not one anyone has.
     return {.option = option,
             .prefixes = Prefixes::Allowed,

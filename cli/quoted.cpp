@@ -1,6 +1,7 @@
 #include "cli/quoted.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace zelmarino::cli {

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadsRange, with_each_part_as_typed) {
     const auto reading = readRange("0.5:20:4", {from0, count});
     ASSERT_TRUE(std::holds_alternative<Range>(reading));
-    const Range& range = std::get<Range>(reading);
+    const auto& range = std::get<Range>(reading);
     EXPECT_EQ(range.values, (std::array<double, 3>{0.5, 20.0, 4.0}));
     EXPECT_EQ(range.texts[1], "20");
 }
