@@ -59,8 +59,8 @@ struct RangeForm {
 };
 
 struct Range {
-    std::array<double, 3> values; // FROM, TO, and the STEP or POINTS
-    std::array<std::string_view, 3> texts;
+    std::array<double, 3> values;          // FROM, TO, and the STEP or POINTS
+    std::array<std::string_view, 3> texts; // as typed: views into the text read
 };
 
 struct RangeFault {
