@@ -1,5 +1,5 @@
 // --freq: the frequencies at which a Touchstone file lists the network, one in hertz
-// ("1G", "100k") or FROM:TO:POINTS, evenly spaced from FROM to TO inclusive.
+// ("1G", "100k", "1GHz") or FROM:TO:POINTS, evenly spaced from FROM to TO inclusive.
 #pragma once
 
 #include "cli/options.h"

@@ -1,5 +1,6 @@
 #include "cli/number_input.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -13,20 +14,47 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::optional<int> prefixExponent(char c) {
-    switch (c) {
-    case 'm':
-        return -3;
-    case 'k':
-    case 'K':
-        return 3;
-    case 'M':
-        return 6;
-    case 'G':
-        return 9;
-    default:
+struct Prefix {
+    int exponent;
+    std::size_t length; // in bytes: micro may be a two-byte letter
+    bool resistorCode;  // R, which may also stand before any digit (R47)
+};
+
+// The prefix, if any, that starts at `at`.
+std::optional<Prefix> prefixAt(std::string_view text, std::size_t at, Prefixes prefixes,
+                               ResistorCode code) {
+    const std::string_view rest = text.substr(std::min(at, text.size()));
+    if (rest.empty()) {
         return std::nullopt;
     }
+    if (code == ResistorCode::Allowed && (rest.front() == 'R' || rest.front() == 'r')) {
+        return Prefix{0, 1, true};
+    }
+    if (prefixes == Prefixes::Refused) {
+        return std::nullopt;
+    }
+    switch (rest.front()) {
+    case 'm':
+        return Prefix{-3, 1, false};
+    case 'k':
+    case 'K':
+        return Prefix{3, 1, false};
+    case 'M':
+        return Prefix{6, 1, false};
+    case 'G':
+        return Prefix{9, 1, false};
+    default:
+        break;
+    }
+    if (prefixes == Prefixes::AllowedWithMicro) {
+        // u where no µ is at hand; the micro sign and the Greek mu, in UTF-8, both in use.
+        for (const std::string_view micro : {"u", "\xc2\xb5", "\xce\xbc"}) {
+            if (rest.starts_with(micro)) {
+                return Prefix{-6, micro.size(), false};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 // Reads a run of digits starting at `pos` and moves past it.
@@ -40,7 +68,7 @@ std::string_view digitsAt(std::string_view text, std::size_t& pos) {
 
 } // namespace
 
-NumberReading readNumber(std::string_view text, Prefixes prefixes) {
+NumberReading readNumber(std::string_view text, Prefixes prefixes, ResistorCode code) {
     using Status = NumberReading::Status;
     std::size_t pos = 0;
     bool negative = false;
@@ -52,22 +80,17 @@ NumberReading readNumber(std::string_view text, Prefixes prefixes) {
     std::string_view fraction;
     long long exponent = 0;
     bool prefixSeen = false;
-    const auto prefixAt = [&](std::size_t at) -> std::optional<int> {
-        if (prefixes == Prefixes::Refused || at >= text.size()) {
-            return std::nullopt;
-        }
-        return prefixExponent(text[at]);
-    };
 
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
         fraction = digitsAt(text, pos);
-    } else if (const auto inner = prefixAt(pos);
-               inner && !whole.empty() && pos + 1 < text.size() && isDigit(text[pos + 1])) {
-        // "1k5": the prefix stands where the decimal point would be.
-        ++pos;
+    } else if (const auto inner = prefixAt(text, pos, prefixes, code);
+               inner && (!whole.empty() || inner->resistorCode) &&
+               pos + inner->length < text.size() && isDigit(text[pos + inner->length])) {
+        // "1k5", "4R7", "R47": the prefix stands where the decimal point would be.
+        pos += inner->length;
         fraction = digitsAt(text, pos);
-        exponent = *inner;
+        exponent = inner->exponent;
         prefixSeen = true;
     }
     if (whole.empty() && fraction.empty()) {
@@ -91,9 +114,9 @@ NumberReading readNumber(std::string_view text, Prefixes prefixes) {
         if (error != std::errc{}) {
             return {Status::OutOfRange, 0.0};
         }
-    } else if (const auto trailing = prefixAt(pos); !prefixSeen && trailing) {
-        ++pos;
-        exponent = *trailing;
+    } else if (const auto trailing = prefixAt(text, pos, prefixes, code); !prefixSeen && trailing) {
+        pos += trailing->length;
+        exponent = trailing->exponent;
     }
     if (pos != text.size()) {
         return {Status::NotANumber, 0.0};

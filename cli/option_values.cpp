@@ -3,6 +3,7 @@
 #include "cli/number_input.h"
 #include "cli/number_text.h"
 #include "cli/output_common.h"
+#include "cli/quantity_reader.h"
 #include "design/attenuator.h"
 #include "design/checked.h"
 #include "design/evaluation.h"
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -23,28 +23,79 @@ std::string about(std::string_view option, std::string_view value, std::string_v
     return std::string(option) + " " + quoted(value) + ": " + std::string(problem);
 }
 
-// Reads a positive number and refuses what single precision, the window's own, cannot hold.
-std::variant<double, Refusal> readPositive(std::string_view option, std::string_view value,
-                                           Prefixes prefixes, std::string_view positiveWhat) {
-    const NumberReading reading = readNumber(value, prefixes);
-    if (reading.status == NumberReading::Status::NotANumber) {
-        return Refusal{about(option, value, "not a number")};
-    }
-    if (reading.status == NumberReading::Status::OutOfRange ||
-        std::abs(reading.value) > std::numeric_limits<float>::max()) {
-        return Refusal{about(option, value, "out of range")};
-    }
-    if (!(reading.value > 0.0)) {
-        return Refusal{about(option, value, positiveWhat)};
-    }
-    if (reading.value < std::numeric_limits<float>::min()) {
-        return Refusal{about(option, value, "too small")};
-    }
-    return reading.value;
+// An impedance, an arm's half, a loss: the quantities the readers below share.
+constexpr Quantity impedance(std::string_view option) {
+    return {.option = option,
+            .prefixes = Prefixes::Allowed,
+            .resistorCode = ResistorCode::Allowed,
+            .lowest = 0.0,
+            .lowestAllowed = false,
+            .singlePrecision = true,
+            .outside = "must be a resistance above 0 ohms"};
 }
 
-std::variant<double, Refusal> readLoss(std::string_view value) {
-    return readPositive("--db", value, Prefixes::Refused, "must be a loss above 0 dB");
+constexpr Quantity armResistance(std::string_view option) {
+    // A wire is an arm too; a negative resistor is not one anyone has.
+    return {.option = option,
+            .prefixes = Prefixes::Allowed,
+            .resistorCode = ResistorCode::Allowed,
+            .lowest = 0.0,
+            .outside = "a resistance is 0 ohms or more"};
+}
+
+constexpr Quantity lossInDb = {.option = "--db",
+                               .lowest = 0.0,
+                               .lowestAllowed = false,
+                               .singlePrecision = true,
+                               .outside = "must be a loss above 0 dB"};
+
+// Why a table of losses is refused, naming the part at fault.
+std::string lossRangeFault(const RangeFault& fault) {
+    if (fault.notThreeParts) {
+        return "a range is written FROM:TO:STEP";
+    }
+    constexpr std::array<std::string_view, 3> partNames = {"FROM", "TO", "STEP"};
+    const std::string name(partNames.at(fault.part));
+    const std::string part = quoted(fault.text);
+    switch (fault.fault) {
+    case QuantityFault::OutOfRange:
+        return part + " is out of range";
+    case QuantityFault::Outside:
+        return name + " must be above 0 dB";
+    case QuantityFault::TooSmall:
+        return name + " " + part +
+               " is too small for single precision, which holds no loss below 1.17549e-38 dB";
+    case QuantityFault::NotANumber:
+        break;
+    }
+    return part + " is not a number";
+}
+
+// Watts, for --power and --rating: the few microwatts of a small signal included.
+constexpr Quantity watts(std::string_view option, std::string_view notANumber,
+                         std::string_view outside) {
+    return {.option = option,
+            .unit = "W",
+            .prefixes = Prefixes::AllowedWithMicro,
+            .lowest = 0.0,
+            .lowestAllowed = false,
+            .notANumber = notANumber,
+            .outside = outside};
+}
+
+// Where an arm's two resistors in series part: at a '+' that is neither the first number's
+// sign nor an exponent's, which comes right after an e that follows a digit ("2.2e+02").
+std::size_t seriesPlus(std::string_view text) {
+    for (std::size_t at = text.find('+', 1); at != std::string_view::npos;
+         at = text.find('+', at + 1)) {
+        const bool exponentSign =
+            at >= 2 && (text[at - 1] == 'e' || text[at - 1] == 'E') &&
+            ((text[at - 2] >= '0' && text[at - 2] <= '9') || text[at - 2] == '.');
+        if (!exponentSign) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
 }
 
 std::vector<std::string_view> split(std::string_view text, char separator) {
@@ -59,24 +110,10 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
     return parts;
 }
 
-bool endsWithDbm(std::string_view text) {
-    if (text.size() < 3) {
-        return false;
-    }
-    const std::string_view unit = text.substr(text.size() - 3);
-    return (unit[0] == 'd' || unit[0] == 'D') && (unit[1] == 'b' || unit[1] == 'B') &&
-           (unit[2] == 'm' || unit[2] == 'M');
-}
-
 } // namespace
 
-std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
-
 std::optional<Refusal> readImpedance(std::string_view option, std::string_view value, float& ohms) {
-    const auto reading =
-        readPositive(option, value, Prefixes::Allowed, "must be a resistance above 0 ohms");
+    const auto reading = readOption(value, impedance(option));
     if (const auto* refusal = std::get_if<Refusal>(&reading)) {
         return *refusal;
     }
@@ -91,40 +128,18 @@ std::optional<Refusal> readLosses(std::string_view value, Options& options) {
         return std::nullopt;
     }
     if (value.find(':') == std::string_view::npos) {
-        const auto loss = readLoss(value);
-        if (const auto* failure = std::get_if<Refusal>(&loss)) {
-            return *failure;
+        const auto reading = readOption(value, lossInDb);
+        if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+            return *refusal;
         }
-        options.lossesDb = {static_cast<float>(std::get<double>(loss))};
+        options.lossesDb = {static_cast<float>(std::get<double>(reading))};
         return std::nullopt;
     }
-    const auto parts = split(value, ':');
-    if (parts.size() != 3) {
-        return Refusal{about("--db", value, "a range is written FROM:TO:STEP")};
+    const auto reading = readRange(value, {lossInDb, lossInDb});
+    if (const auto* fault = std::get_if<RangeFault>(&reading)) {
+        return Refusal{about("--db", value, lossRangeFault(*fault))};
     }
-    constexpr std::array<std::string_view, 3> partNames = {"FROM", "TO", "STEP"};
-    std::array<double, 3> numbers{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const NumberReading reading = readNumber(parts[i], Prefixes::Refused);
-        if (reading.status == NumberReading::Status::NotANumber) {
-            return Refusal{about("--db", value, quoted(parts[i]) + " is not a number")};
-        }
-        if (reading.status == NumberReading::Status::OutOfRange ||
-            std::abs(reading.value) > std::numeric_limits<float>::max()) {
-            return Refusal{about("--db", value, quoted(parts[i]) + " is out of range")};
-        }
-        if (!(reading.value > 0.0)) {
-            return Refusal{
-                about("--db", value, std::string(partNames.at(i)) + " must be above 0 dB")};
-        }
-        if (reading.value < std::numeric_limits<float>::min()) {
-            return Refusal{about("--db", value,
-                                 std::string(partNames.at(i)) + " " + quoted(parts[i]) +
-                                     " is too small for single precision, which holds no "
-                                     "loss below 1.17549e-38 dB")};
-        }
-        numbers.at(i) = reading.value;
-    }
+    const auto& [numbers, parts] = std::get<RangeReading>(reading);
     const double from = numbers[0];
     const double to = numbers[1];
     const double step = numbers[2];
@@ -169,64 +184,59 @@ std::optional<Refusal> readSeries(std::string_view value, Options& options) {
 }
 
 std::optional<Refusal> readTolerance(std::string_view value, Options& options) {
-    std::string_view number = value;
-    if (number.ends_with('%')) {
-        number.remove_suffix(1);
+    constexpr Quantity percentage = {.option = "--tolerance",
+                                     .unit = "%",
+                                     .lowest = 0.0,
+                                     .lowestAllowed = false,
+                                     .highest = 100.0,
+                                     .highestAllowed = false,
+                                     .outOfRange = "not a number",
+                                     .outside = "must be a percentage above 0 and below 100"};
+    const auto reading = readOption(value, percentage);
+    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+        return *refusal;
     }
-    const NumberReading reading = readNumber(number, Prefixes::Refused);
-    if (reading.status != NumberReading::Status::Ok) {
-        return Refusal{about("--tolerance", value, "not a number")};
-    }
-    if (!(reading.value > 0.0 && reading.value < 100.0)) {
-        return Refusal{about("--tolerance", value, "must be a percentage above 0 and below 100")};
-    }
-    options.tolerance = reading.value / 100.0;
+    options.tolerance = std::get<double>(reading) / 100.0;
     return std::nullopt;
 }
 
-// Watts with an optional prefix and unit ("2", "500m", "500mW"), or dBm ("27dBm", "-3dBm").
+// Watts with an optional prefix and unit ("2", "500m", "500mW", "1uW"), or dBm ("27dBm",
+// "-3dBm").
 std::optional<Refusal> readPower(std::string_view value, Options& options) {
-    std::string_view number = value;
-    const bool dbm = endsWithDbm(number);
-    if (dbm) {
-        number.remove_suffix(3);
-    } else if (number.ends_with('W')) {
-        number.remove_suffix(1);
-    }
-    const NumberReading reading = readNumber(number, dbm ? Prefixes::Refused : Prefixes::Allowed);
-    if (reading.status == NumberReading::Status::NotANumber) {
-        return Refusal{about("--power", value, "not a number of watts or dBm")};
-    }
-    const double watts = dbm ? design::wattsOfDbm(reading.value) : reading.value;
-    if (reading.status == NumberReading::Status::OutOfRange || !std::isfinite(watts) ||
-        (dbm && !(watts > 0.0))) {
-        return Refusal{about("--power", value, "out of range")};
-    }
-    if (!(watts > 0.0)) {
-        return Refusal{about("--power", value, "must be a power above 0 W")};
+    constexpr std::string_view notPower = "not a number of watts or dBm";
+    constexpr Quantity dbm = {.option = "--power", .unit = "dBm", .notANumber = notPower};
+    double watts = 0.0;
+    if (hasUnit(value, dbm)) {
+        const auto reading = readOption(value, dbm);
+        if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+            return *refusal;
+        }
+        watts = design::wattsOfDbm(std::get<double>(reading));
+        if (!std::isfinite(watts) || !(watts > 0.0)) {
+            return Refusal{about("--power", value, "out of range")};
+        }
+    } else {
+        const auto reading =
+            readOption(value, cli::watts("--power", notPower, "must be a power above 0 W"));
+        if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+            return *refusal;
+        }
+        watts = std::get<double>(reading);
     }
     options.availableWatts = watts;
     options.powerText = value;
     return std::nullopt;
 }
 
-// What each resistor may dissipate, in watts with an optional prefix and unit ("0.25", "250mW").
+// What each resistor may dissipate, in watts with an optional prefix and unit ("0.25",
+// "250mW").
 std::optional<Refusal> readRating(std::string_view value, Options& options) {
-    std::string_view number = value;
-    if (number.ends_with('W')) {
-        number.remove_suffix(1);
+    const auto reading =
+        readOption(value, watts("--rating", "not a number of watts", "must be a rating above 0 W"));
+    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+        return *refusal;
     }
-    const NumberReading reading = readNumber(number, Prefixes::Allowed);
-    if (reading.status == NumberReading::Status::NotANumber) {
-        return Refusal{about("--rating", value, "not a number of watts")};
-    }
-    if (reading.status == NumberReading::Status::OutOfRange || !std::isfinite(reading.value)) {
-        return Refusal{about("--rating", value, "out of range")};
-    }
-    if (!(reading.value > 0.0)) {
-        return Refusal{about("--rating", value, "must be a rating above 0 W")};
-    }
-    options.ratingWatts = reading.value;
+    options.ratingWatts = std::get<double>(reading);
     options.ratingText = value;
     return std::nullopt;
 }
@@ -290,27 +300,23 @@ std::optional<Refusal> findMinimumLoss(Options& options) {
 std::optional<Refusal> readArm(std::string_view option, std::string_view value,
                                design::Part& part) {
     const std::size_t parallel = value.find("||");
-    const std::size_t series = value.find('+', 1); // not the sign of a lone number
+    const std::size_t series = seriesPlus(value);
     const bool two = parallel != std::string_view::npos || series != std::string_view::npos;
     const std::size_t at = parallel != std::string_view::npos ? parallel : series;
     const std::array<std::string_view, 2> parts = {
         two ? value.substr(0, at) : value,
         two ? value.substr(at + (parallel != std::string_view::npos ? 2 : 1)) : std::string_view()};
+    const Quantity resistance = armResistance(option);
     std::array<double, 2> sides{};
     for (std::size_t i = 0; i < (two ? 2U : 1U); ++i) {
-        const NumberReading reading = readNumber(parts.at(i), Prefixes::Allowed);
-        if (reading.status == NumberReading::Status::NotANumber) {
+        const QuantityReading reading = readQuantity(parts.at(i), resistance);
+        if (const auto* fault = std::get_if<QuantityFault>(&reading)) {
             return Refusal{about(option, value,
-                                 two ? quoted(parts.at(i)) + " is not a number" : "not a number")};
+                                 two && *fault == QuantityFault::NotANumber
+                                     ? quoted(parts.at(i)) + " is not a number"
+                                     : std::string(reasonFor(*fault, resistance)))};
         }
-        if (reading.status == NumberReading::Status::OutOfRange) {
-            return Refusal{about(option, value, "out of range")};
-        }
-        // A wire is an arm too; a negative resistor is not one anyone has.
-        if (!(reading.value >= 0.0)) {
-            return Refusal{about(option, value, "a resistance is 0 ohms or more")};
-        }
-        sides.at(i) = reading.value;
+        sides.at(i) = std::get<double>(reading);
     }
     part = design::partOf(sides[0], two ? std::optional(sides[1]) : std::nullopt,
                           parallel != std::string_view::npos);
@@ -321,14 +327,15 @@ std::optional<Refusal> readArm(std::string_view option, std::string_view value,
 }
 
 std::optional<Refusal> readMinReturnLoss(std::string_view value, Options& options) {
-    const NumberReading reading = readNumber(value, Prefixes::Refused);
-    if (reading.status != NumberReading::Status::Ok) {
-        return Refusal{about("--min-return-loss", value, "not a number")};
+    constexpr Quantity returnLoss = {.option = "--min-return-loss",
+                                     .lowest = 0.0,
+                                     .outOfRange = "not a number",
+                                     .outside = "must be a return loss of 0 dB or more"};
+    const auto reading = readOption(value, returnLoss);
+    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+        return *refusal;
     }
-    if (!(reading.value >= 0.0)) {
-        return Refusal{about("--min-return-loss", value, "must be a return loss of 0 dB or more")};
-    }
-    options.minReturnLossDb = reading.value;
+    options.minReturnLossDb = std::get<double>(reading);
     options.minReturnLossGiven = true;
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli/options.h"
+#include "cli/quoted.h"
 
 #include <optional>
 #include <string>
@@ -11,10 +12,8 @@
 
 namespace zelmarino::cli {
 
-// 'text', as a refusal quotes what was typed.
-[[nodiscard]] std::string quoted(std::string_view text);
-
-// A resistance above 0 ohms, with an SI prefix if wished, that single precision can hold.
+// A resistance above 0 ohms, with an SI prefix if wished or in the resistor code (4R7), that
+// single precision can hold.
 [[nodiscard]] std::optional<Refusal> readImpedance(std::string_view option, std::string_view value,
                                                    float& ohms);
 // One loss above 0 dB, or FROM:TO:STEP for a table of at most maximumRows.
@@ -22,14 +21,16 @@ namespace zelmarino::cli {
 [[nodiscard]] std::optional<Refusal> readSeries(std::string_view value, Options& options);
 // A percentage above 0 and below 100, with or without the sign.
 [[nodiscard]] std::optional<Refusal> readTolerance(std::string_view value, Options& options);
-// Watts with an optional prefix and unit ("2", "500m", "500mW"), or dBm ("27dBm", "-3dBm").
+// Watts with an optional prefix, micro included, and unit ("2", "500m", "500mW", "1uW"), or
+// dBm ("27dBm", "-3dBm").
 [[nodiscard]] std::optional<Refusal> readPower(std::string_view value, Options& options);
-// Watts each resistor may dissipate, with an optional prefix and unit ("0.25", "250mW").
+// Watts each resistor may dissipate, with an optional prefix and unit ("0.25", "250mW",
+// "250uW").
 [[nodiscard]] std::optional<Refusal> readRating(std::string_view value, Options& options);
 [[nodiscard]] std::optional<Refusal> readFormat(std::string_view value, Options& options);
 
 // One arm: a resistance, or two in series ("100+47") or in parallel ("220||330"), each
-// written as an impedance is (1k5, 2.2k).
+// written as an impedance is (1k5, 2.2k, 4R7, 2.2e+02).
 [[nodiscard]] std::optional<Refusal> readArm(std::string_view option, std::string_view value,
                                              design::Part& part);
 

@@ -42,7 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Accepted{"giga", "1.2G", Prefixes::Allowed, 1.2e9},
                       // 0.1 * 3 is not 0.3 in binary; read as one decimal number it is.
                       Accepted{"prefix_without_rounding_twice", "0.3k", Prefixes::Allowed, 300.0},
-                      Accepted{"prefix_rounds_once", "1.1m", Prefixes::Allowed, 0.0011}),
+                      Accepted{"prefix_rounds_once", "1.1m", Prefixes::Allowed, 0.0011},
+                      Accepted{"micro_u", "250u", Prefixes::AllowedWithMicro, 250e-6},
+                      Accepted{"micro_sign", "1.5\u00b5", Prefixes::AllowedWithMicro, 1.5e-6},
+                      Accepted{"greek_mu_as_point", "4\u03bc7", Prefixes::AllowedWithMicro,
+                               4.7e-6}),
     testing::CaseName{});
 
 struct Rejected {
@@ -60,6 +64,7 @@ TEST_P(RefusesNumber, as_a_whole) {
 
 constexpr auto notANumber = NumberReading::Status::NotANumber;
 constexpr auto outOfRange = NumberReading::Status::OutOfRange;
+constexpr auto micro = Prefixes::AllowedWithMicro;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, RefusesNumber,
@@ -86,7 +91,43 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejected{"too_large", "1e400", Prefixes::Refused, outOfRange},
                       Rejected{"too_small", "1e-400", Prefixes::Refused, outOfRange},
                       Rejected{"exponent_beyond_any_integer", "1e99999999999999999999",
-                               Prefixes::Refused, outOfRange}),
+                               Prefixes::Refused, outOfRange},
+                      Rejected{"half_a_micro_sign", "1\xc2", micro, notANumber},
+                      Rejected{"micro_and_exponent", "1e3u", micro, notANumber}),
+    testing::CaseName{});
+
+struct Coded {
+    const char* name;
+    const char* text;
+    ResistorCode code;
+    NumberReading::Status status;
+    double value;
+};
+
+class ReadsResistorCode : public ::testing::TestWithParam<Coded> {};
+
+TEST_P(ReadsResistorCode, as_printed_on_resistors) {
+    const NumberReading reading = readNumber(GetParam().text, Prefixes::Allowed, GetParam().code);
+    EXPECT_EQ(reading.status, GetParam().status);
+    if (GetParam().status == NumberReading::Status::Ok) {
+        EXPECT_EQ(reading.value, GetParam().value);
+    }
+}
+
+constexpr auto ok = NumberReading::Status::Ok;
+constexpr auto coded = ResistorCode::Allowed;
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ReadsResistorCode,
+    ::testing::Values(
+        Coded{"point", "4R7", coded, ok, 4.7}, Coded{"below_one", "R47", coded, ok, 0.47},
+        Coded{"whole", "47R", coded, ok, 47.0}, Coded{"lower_case", "2r2", coded, ok, 2.2},
+        Coded{"zero_ohm_link", "0R", coded, ok, 0.0},
+        Coded{"after_a_decimal", "4.7R", coded, ok, 4.7},
+        Coded{"alone", "R", coded, notANumber, 0.0}, Coded{"twice", "4R7R", coded, notANumber, 0.0},
+        Coded{"with_a_prefix", "4k7R", coded, notANumber, 0.0},
+        Coded{"with_an_exponent", "1e3R", coded, notANumber, 0.0},
+        Coded{"where_not_allowed", "4R7", ResistorCode::Refused, notANumber, 0.0}),
     testing::CaseName{});
 
 } // namespace

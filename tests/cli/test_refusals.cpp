@@ -237,6 +237,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "--rating '27dBm': not a number of watts"},
         Refusal{"rating_without_power", with({"--rating", "0.25"}),
                 "--rating '0.25': needs --power, the source power whose dissipation it scales"},
+        // What was typed comes back short and with its control characters escaped.
+        Refusal{"arm_with_terminal_escape",
+                {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "\x1b[31m220", "--r2", "91",
+                 "--r3", "82"},
+                "--r1 '\\e[31m220': not a number"},
+        Refusal{"long_impedance_cut",
+                {"pi", "--zin", std::string(30, '7') + "ohm" + std::string(30, '7'), "--zout", "50",
+                 "--db", "10"},
+                "--zin '" + std::string(30, '7') + "ohm" + std::string(6, '7') +
+                    "\u2026': not a number"},
+        Refusal{"micro_refused_for_impedance",
+                {"pi", "--zin", "1u", "--zout", "50", "--db", "10"},
+                "--zin '1u': not a number"},
         Refusal{"unknown_format", with({"--format", "xml"}),
                 "--format 'xml': not one of text, csv, json, spice, touchstone"}),
     testing::CaseName{});
