@@ -6,6 +6,16 @@
 # the folder a zip that runs where it is unpacked.
 include(GNUInstallDirs)
 
+# Who makes the program, for the package records, the copyright file and the setup program.
+set(CPACK_PACKAGE_NAME zelmarino)
+set(CPACK_PACKAGE_VENDOR "Ostrelvo")
+set(CPACK_PACKAGE_CONTACT "Ostrelvo <ostrelvo@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/zelmarino")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for resistive attenuator networks")
+# Zelmarino is free software under the GPL, version 3 or (at your option) any later version
+# (GPL-3.0-or-later).
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+
 if(WIN32)
     # The resource script is an object library of its own, so a cross build without the
     # window can still compile it.
@@ -44,6 +54,8 @@ function(zelmarino_deploy_windows_runtime destination)
         endif()
     endforeach()
     install(FILES $<TARGET_FILE:Qt6::QGifPlugin> DESTINATION "${destination}/imageformats")
+    # For the licences of what is shipped (WindowsLicences.cmake).
+    set(ZELMARINO_DEPLOYED_QT_VERSION "${Qt6_VERSION}" PARENT_SCOPE)
 
     if(MINGW)
         # Debian's cross compiler knows where its runtime lies; the MinGW of the Qt installer
@@ -121,11 +133,17 @@ if(TARGET zelmarino)
     endif()
 endif()
 
-set(CPACK_PACKAGE_NAME zelmarino)
-set(CPACK_PACKAGE_VENDOR "Ostrelvo")
-set(CPACK_PACKAGE_CONTACT "Ostrelvo <ostrelvo@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/zelmarino")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for resistive attenuator networks")
+if(WIN32)
+    include(WindowsLicences)
+    zelmarino_install_windows_licences(licenses)
+else()
+    # Debian's machine-readable copyright file, which every package carries.
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/copyright.in"
+                   "${PROJECT_BINARY_DIR}/packaging/copyright" @ONLY)
+    install(FILES "${PROJECT_BINARY_DIR}/packaging/copyright"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/zelmarino")
+endif()
+
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
