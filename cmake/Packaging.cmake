@@ -3,7 +3,8 @@
 # the AppStream metainfo and the icon go where desktops look for them, and `cpack -G DEB`
 # makes a Debian package of it all. On Windows the program, its pictures and Qt's libraries share
 # the bin folder, the executable carries its icon and version record, and `cpack -G ZIP` makes
-# the folder a zip that runs where it is unpacked.
+# the folder a zip that runs where it is unpacked, and `cpack -G NSIS` a setup program that installs
+# it under Program Files (packaging/windows/).
 include(GNUInstallDirs)
 
 # Who makes the program, for the package records, the copyright file and the setup program.
@@ -13,7 +14,7 @@ set(CPACK_PACKAGE_CONTACT "Ostrelvo <ostrelvo@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/zelmarino")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for resistive attenuator networks")
 # Zelmarino is free software under the GPL, version 3 or (at your option) any later version
-# (GPL-3.0-or-later).
+# (GPL-3.0-or-later); the setup program shows this text on its licence page.
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 
 if(WIN32)
@@ -145,8 +146,12 @@ else()
 endif()
 
 set(CPACK_STRIP_FILES ON)
+# The values reach CPack as they are written here: the setup program's paths hold backslashes
+# and NSIS variables.
+set(CPACK_VERBATIM_VARIABLES ON)
 if(WIN32)
-    set(CPACK_GENERATOR ZIP)
+    set(CPACK_GENERATOR ZIP NSIS)
+    include(WindowsSetup)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
