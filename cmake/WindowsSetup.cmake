@@ -47,8 +47,8 @@ endwhile()
 
 # The size that "Apps & features" shows: the installed folder's, in KiB, measured once the
 # files and the uninstaller are in place.
-set(uninstall_key
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}")
+set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall")
+string(APPEND uninstall_key "\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}")
 string(CONFIGURE [[
   !include "FileFunc.nsh"
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2

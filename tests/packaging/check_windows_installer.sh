@@ -18,8 +18,12 @@ marker="$(realpath "$4")"
 shots="$(realpath "$5")"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 version="$(basename "$setup" | sed -n 's/^zelmarino-\(.*\)-win64-setup\.exe$/\1/p')"
-vendor="$(sed -n 's/^set(CPACK_PACKAGE_VENDOR "\(.*\)")$/\1/p' "$(dirname "$setup")/CPackConfig.cmake")"
-[ -n "$version" ] && [ -n "$vendor" ] || { echo "installer: no version or vendor for $setup"; exit 1; }
+vendor="$(sed -n 's/^set(CPACK_PACKAGE_VENDOR "\(.*\)")$/\1/p' \
+    "$(dirname "$setup")/CPackConfig.cmake")"
+if [ -z "$version" ] || [ -z "$vendor" ]; then
+    echo "installer: no version or vendor for $setup"
+    exit 1
+fi
 
 wine="$(command -v wine)"
 wineserver="$(command -v wineserver)"
@@ -83,9 +87,10 @@ check_installed() {
     [ -f "$installed/Uninstall.exe" ] || fail "no Uninstall.exe"
 
     local links
-    links="$(cd "$menu" 2>/dev/null && ls)" || fail "no Start-menu folder $menu"
-    [ "$(echo $links)" = "Uninstall.lnk Zelmarino.lnk" ] ||
-        fail "the Start-menu folder holds $(echo $links), not Uninstall.lnk Zelmarino.lnk"
+    [ -d "$menu" ] || fail "no Start-menu folder $menu"
+    links="$(find "$menu" -mindepth 1 -printf '%P\n' | sort | paste -sd ' ')"
+    [ "$links" = "Uninstall.lnk Zelmarino.lnk" ] ||
+        fail "the Start-menu folder holds $links, not Uninstall.lnk Zelmarino.lnk"
     # A shortcut holds its target's path, in UTF-16 as well as in the local code page.
     grep -qaF 'Zelmarino Test\bin\Zelmarino.exe' "$menu/Zelmarino.lnk" ||
         fail "Zelmarino.lnk does not lead to the installed Zelmarino.exe"
@@ -103,11 +108,14 @@ check_installed() {
     # The size in KiB, as the folder's files add up.
     local size kib
     size="$(value EstimatedSize)"
-    kib="$(find "$installed" -type f -printf '%s\n' | awk '{ bytes += $1 } END { print int(bytes / 1024) }')"
-    [ -n "$size" ] && [ $((size)) -ge $((kib * 95 / 100)) ] && [ $((size)) -le $((kib * 105 / 100)) ] ||
+    kib="$(find "$installed" -type f -printf '%s\n' |
+        awk '{ bytes += $1 } END { print int(bytes / 1024) }')"
+    if [ -z "$size" ] || [ $((size)) -lt $((kib * 95 / 100)) ] ||
+        [ $((size)) -gt $((kib * 105 / 100)) ]; then
         fail "the Uninstall key's EstimatedSize is ${size:-missing}, the folder holds $kib KiB"
+    fi
     echo "installer: the zip's $(wc -l <"$scratch/zip.files") files and Uninstall.exe installed;" \
-        "Start menu: $(echo $links); Uninstall key: Zelmarino $version by $vendor, $((size)) KiB"
+        "Start menu: $links; Uninstall key: Zelmarino $version by $vendor, $((size)) KiB"
 }
 
 uninstall() {
