@@ -3,8 +3,19 @@
 # the AppStream metainfo and the icon go where desktops look for them, and `cpack -G DEB`
 # makes a Debian package of it all. On Windows the program, its pictures and Qt's libraries share
 # the bin folder, the executable carries its icon and version record, and `cpack -G ZIP` makes
-# the folder a zip that runs where it is unpacked.
+# the folder a zip that runs where it is unpacked, and `cpack -G NSIS` a setup program that installs
+# it under Program Files (packaging/windows/).
 include(GNUInstallDirs)
+
+# Who makes the program, for the package records, the copyright file and the setup program.
+set(CPACK_PACKAGE_NAME zelmarino)
+set(CPACK_PACKAGE_VENDOR "Ostrelvo")
+set(CPACK_PACKAGE_CONTACT "Ostrelvo <ostrelvo@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/zelmarino")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for resistive attenuator networks")
+# Zelmarino is free software under the GPL, version 3 or (at your option) any later version
+# (GPL-3.0-or-later); the setup program shows this text on its licence page.
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 
 if(WIN32)
     # The resource script is an object library of its own, so a cross build without the
@@ -44,6 +55,8 @@ function(zelmarino_deploy_windows_runtime destination)
         endif()
     endforeach()
     install(FILES $<TARGET_FILE:Qt6::QGifPlugin> DESTINATION "${destination}/imageformats")
+    # For the licences of what is shipped (WindowsLicences.cmake).
+    set(ZELMARINO_DEPLOYED_QT_VERSION "${Qt6_VERSION}" PARENT_SCOPE)
 
     if(MINGW)
         # Debian's cross compiler knows where its runtime lies; the MinGW of the Qt installer
@@ -121,14 +134,24 @@ if(TARGET zelmarino)
     endif()
 endif()
 
-set(CPACK_PACKAGE_NAME zelmarino)
-set(CPACK_PACKAGE_VENDOR "Ostrelvo")
-set(CPACK_PACKAGE_CONTACT "Ostrelvo <ostrelvo@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/zelmarino")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for resistive attenuator networks")
-set(CPACK_STRIP_FILES ON)
 if(WIN32)
-    set(CPACK_GENERATOR ZIP)
+    include(WindowsLicences)
+    zelmarino_install_windows_licences(licenses)
+else()
+    # Debian's machine-readable copyright file, which every package carries.
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/copyright.in"
+                   "${PROJECT_BINARY_DIR}/packaging/copyright" @ONLY)
+    install(FILES "${PROJECT_BINARY_DIR}/packaging/copyright"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/zelmarino")
+endif()
+
+set(CPACK_STRIP_FILES ON)
+# The values reach CPack as they are written here: the setup program's paths hold backslashes
+# and NSIS variables.
+set(CPACK_VERBATIM_VARIABLES ON)
+if(WIN32)
+    set(CPACK_GENERATOR ZIP NSIS)
+    include(WindowsSetup)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
