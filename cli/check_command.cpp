@@ -156,7 +156,12 @@ ParsedCommand parseCheck(std::span<const std::string_view> arguments) {
     try {
         app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
     } catch (const CLI::CallForHelp&) {
-        return HelpRequest{check->help() + "\n"};
+        // CLI11 names a subcommand alone in its usage line; the user types the program's name.
+        std::string help = check->help();
+        if (const std::size_t at = help.find("Usage: check"); at != std::string::npos) {
+            help.insert(at + std::string_view("Usage: ").size(), "zelmarino-calc ");
+        }
+        return HelpRequest{help + "\n"};
     } catch (const CLI::RequiredError&) {
         for (const CLI::Option* option : check->get_options()) {
             if (option->get_required() && option->count() == 0) {

@@ -95,9 +95,10 @@ constexpr std::string_view description =
     "by circuit analysis, and rounds it to standard resistor values if asked.";
 
 constexpr std::string_view notes =
-    "Exit status: 0 when every design can be built, 1 when a loss is below the minimum for\n"
-    "the impedances (the values are printed all the same, the negative arm named), 2 when\n"
-    "the command line is refused.\n"
+    "Exit status: 0 when every design can be built; 1 when a loss is below the minimum for\n"
+    "the impedances (the values are printed all the same, the negative arm named) or\n"
+    "--optimise finds no set; 2 when the command line is refused or the output cannot be\n"
+    "written.\n"
     "\n"
     "Examples: zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24\n"
     "          zelmarino-calc h --zin 600 --zout 600 --db 20 --format spice\n"
