@@ -125,7 +125,7 @@ void writeRow(std::string& out, const Options& options, const DesignReport& repo
     const std::size_t arms = design.arms.size();
     if (options.series) {
         for (std::size_t i = 0; i < arms; ++i) {
-            line.add(report.standardOhms ? ohms((*report.standardOhms)[i]) : "");
+            line.add(report.standardOhms ? standardMachine((*report.standardOhms)[i]) : "");
         }
         addCsvCheck(line, report.standard);
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace zelmarino::cli {
 
@@ -134,6 +135,17 @@ std::string_view shuntAtText(const Options& options) {
         return {};
     }
     return options.shuntAt == design::ShuntAt::Input ? "input" : "output";
+}
+
+std::string standardReading(double ohms) {
+    if (std::isinf(ohms)) {
+        return "open";
+    }
+    return ohms == 0.0 ? "link (0 Ω)" : readingText(ohmsQuantity, ohms);
+}
+
+std::string standardMachine(double ohms) {
+    return std::isinf(ohms) ? "open" : machineText(ohmsQuantity, ohms);
 }
 
 std::string armKey(std::string_view armName) {

@@ -80,6 +80,11 @@ void addArmPlace(Line& line, const Arm& arm);
 // Where an L's shunt arm is ("input", "output"); empty for the other networks.
 [[nodiscard]] std::string_view shuntAtText(const Options& options);
 
+// A standard value, or what stands in an arm beyond any part: "open", "link (0 Ω)" for
+// people; "open", "0" for csv.
+[[nodiscard]] std::string standardReading(double ohms);
+[[nodiscard]] std::string standardMachine(double ohms);
+
 // "r1": an arm's name as csv and json keys begin with it.
 [[nodiscard]] std::string armKey(std::string_view armName);
 

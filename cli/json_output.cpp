@@ -63,7 +63,9 @@ void appendDesign(std::string& out, const Options& options, const DesignReport& 
             out += "null";
         }
         append(out, ", \"standard_ohm\": ",
-               report.standardOhms ? number((*report.standardOhms)[i]) : "null");
+               !report.standardOhms                    ? "null"
+               : std::isinf((*report.standardOhms)[i]) ? "\"open\""
+                                                       : number((*report.standardOhms)[i]));
         for (const ArmPowerField* field : shownArmPowerFields(options)) {
             append(out, ", \"", field->key, "_", field->quantity->key, "\": ",
                    report.power ? figure(*field->quantity, field->value(report, i)) : "null");

@@ -7,6 +7,7 @@
 #include "cli/output_common.h"
 #include "cli/text_columns.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ struct Optimised {
 
 std::string partText(const design::Part& part) {
     if (!part.second) {
-        return significant(part.first, 6);
+        return std::isinf(part.first) ? "open" : significant(part.first, 6);
     }
     return significant(part.first, 6) + (part.parallel ? "||" : "+") + significant(*part.second, 6);
 }
@@ -69,7 +70,7 @@ void writeText(std::string& out, const Optimised& found) {
         const Arm& arm = design.arms[i];
         arms.addRow({std::string(arm.entry->name), std::string(arm.entry->roleText),
                      readingText(ohmsQuantity, arm.resistor.ohms),
-                     readingText(ohmsQuantity, found.report.standardOhms->at(i)),
+                     standardReading(found.report.standardOhms->at(i)),
                      found.best ? partText(found.best->arms.at(i)) : "none"});
     }
     arms.write(out);
@@ -117,7 +118,7 @@ void writeCsv(std::string& out, const Optimised& found) {
         for (std::size_t i = 0; i < design.arms.size(); ++i) {
             addArmPlace(line, design.arms[i]);
             line.add(parts != nullptr ? partText(parts->at(i)) : "");
-            line.add(parts != nullptr ? machineText(ohmsQuantity, parts->at(i).ohms) : "");
+            line.add(parts != nullptr ? standardMachine(parts->at(i).ohms) : "");
         }
         addCsvCheck(line, check != nullptr ? std::optional(*check) : std::nullopt);
         line.finish();

@@ -4,6 +4,7 @@
 #include "cli/output_common.h"
 
 #include <cctype>
+#include <cmath>
 #include <utility>
 
 namespace zelmarino::cli {
@@ -63,7 +64,9 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
         const double ohms = replaced ? (*replaced)[i] : arm.resistor.ohms;
         const std::string_view from = nodeName(arm.resistor.from, balanced);
         const std::string_view to = nodeName(arm.resistor.to, balanced);
-        if (ohms == 0.0) {
+        if (std::isinf(ohms)) {
+            append(out, "* ", arm.entry->name, " open: left out\n");
+        } else if (ohms == 0.0) {
             // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
             append(out, "V", arm.entry->name, " ", from, " ", to, " 0\n");
         } else {

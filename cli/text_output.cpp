@@ -109,7 +109,7 @@ void writeArms(std::string& out, const Options& options, const DesignReport& rep
             cells.push_back(windowText(report.design, arm));
         }
         if (report.standardOhms) {
-            cells.push_back(ohms((*report.standardOhms)[i]));
+            cells.push_back(standardReading((*report.standardOhms)[i]));
         }
         if (report.power) {
             for (const ArmPowerField* field : shownArmPowerFields(options)) {
@@ -231,7 +231,7 @@ std::vector<std::string> tableCells(const Options& options, const DesignReport& 
     const std::size_t arms = report.design.arms.size();
     if (options.series) {
         for (std::size_t i = 0; i < arms; ++i) {
-            cells.push_back(report.standardOhms ? ohms((*report.standardOhms)[i]) : "-");
+            cells.push_back(report.standardOhms ? standardReading((*report.standardOhms)[i]) : "-");
         }
         check(report.standard);
     }

@@ -23,7 +23,7 @@ void writeTouchstone(std::string& out, const Options& options, const DesignRepor
            standard ? seriesName(*options.series) : "exact", " values\n");
     for (std::size_t i = 0; i < built.size(); ++i) {
         append(out, "! ", design.arms[i].entry->name, " ", design.arms[i].entry->roleText, ": ",
-               shortest(built[i].ohms), " ohm\n");
+               std::isinf(built[i].ohms) ? "open" : shortest(built[i].ohms) + " ohm", "\n");
     }
     if (const auto& check = standard ? report.standard : report.exact) {
         append(out, "! check: loss ", fixedPoint(check->lossDb, 4), " dB, input return loss ",

@@ -53,14 +53,15 @@ std::vector<Resistor> resistorsOf(const std::vector<ReportArm>& arms) {
 // million, the return loss the reports call a perfect match.
 constexpr double beyondAnyPart = 1e6;
 
-double standardValue(double ohms, ESeries series, double zin, double zout) {
+// What stands in an arm beyond any part: an open arm, or a link.
+std::optional<double> beyondParts(double ohms, double zin, double zout) {
     if (ohms >= beyondAnyPart * std::max(zin, zout)) {
-        return std::numeric_limits<double>::infinity(); // an open arm
+        return std::numeric_limits<double>::infinity();
     }
     if (ohms <= std::min(zin, zout) / beyondAnyPart) {
-        return 0.0; // a link
+        return 0.0;
     }
-    return nearestStandard(ohms, series);
+    return std::nullopt;
 }
 
 // The arm each arm must equal: the first of a balanced network's two halves.
@@ -183,7 +184,8 @@ Report evaluateDesign(const Request& request, float lossDb) {
     if (request.series) {
         std::vector<double> standard;
         for (Resistor& r : built) {
-            r.ohms = standardValue(r.ohms, *request.series, zin, zout);
+            r.ohms =
+                beyondParts(r.ohms, zin, zout).value_or(nearestStandard(r.ohms, *request.series));
             standard.push_back(r.ohms);
         }
         report.standardOhms = std::move(standard);
@@ -194,8 +196,13 @@ Report evaluateDesign(const Request& request, float lossDb) {
     }
     if (request.optimise && request.series) {
         report.searched = true;
-        report.optimised = optimiseStandard(resistorsOf(design.arms), zin, zout,
-                                            searchGoal(request, lossDb, design.arms));
+        // An arm beyond any part is searched as what it is: open, or a link.
+        std::vector<Resistor> buildable = resistorsOf(design.arms);
+        for (Resistor& r : buildable) {
+            r.ohms = beyondParts(r.ohms, zin, zout).value_or(r.ohms);
+        }
+        report.optimised =
+            optimiseStandard(buildable, zin, zout, searchGoal(request, lossDb, design.arms));
         if (report.optimised) {
             parts = report.optimised->arms;
             for (std::size_t i = 0; i < built.size(); ++i) {

@@ -55,7 +55,8 @@ struct Report {
     Design design;
     std::vector<std::size_t> negative{}; // indices into design.arms; empty when it can be built
     std::optional<PortCheck> exact{};
-    // Only for a network that can be built; the same order as the arms.
+    // Only for a network that can be built; the same order as the arms. An arm beyond any
+    // part is open (infinite) or a link (0).
     std::optional<std::vector<double>> standardOhms{};
     std::optional<PortCheck> standard{};
     bool searched = false;                  // the optimiser ran

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,31 @@ INSTANTIATE_TEST_SUITE_P(
                       Search{"l_out_75_to_50", Network::LOut, 75.0F, 50.0F, 10.0F, 30.0},
                       Search{"l_in_75_to_50", Network::LIn, 75.0F, 50.0F, 10.0F, 30.0}),
     testing::CaseName{});
+
+// At the minimum loss an arm is open or a wire, numerically a few gigohms or microhms: as a
+// standard value it is what it is, never a resistor of 2.4 GΩ or 1.6 µΩ.
+TEST_P(EveryNetwork, rounds_an_arm_beyond_any_part_to_open_or_a_link) {
+    const Placed& p = GetParam();
+    const auto loss = minimumLossPad(p.network, p.zin, p.zout, p.shunt);
+    if (!loss) {
+        GTEST_SKIP() << "no minimum-loss pad";
+    }
+    Request request;
+    request.network = p.network;
+    request.zin = p.zin;
+    request.zout = p.zout;
+    request.shuntAt = p.shunt;
+    request.series = ESeries::E24;
+    const Report report = evaluateDesign(request, *loss);
+    ASSERT_TRUE(report.standardOhms);
+    const double smaller = std::min(p.zin, p.zout);
+    const double larger = std::max(p.zin, p.zout);
+    for (const double ohms : *report.standardOhms) {
+        EXPECT_TRUE(std::isinf(ohms) || ohms == 0.0 ||
+                    (ohms > smaller * 1e-6 && ohms < larger * 1e6))
+            << ohms;
+    }
+}
 
 } // namespace
 } // namespace zelmarino::design
