@@ -13,6 +13,17 @@
 
 namespace zelmarino::cli {
 
+struct CheckCommand::Typed {
+    std::string network;
+    std::string zin;
+    std::string zout;
+    std::string shuntAt;
+    std::string power;
+    std::string rating;
+    std::string format;
+    std::vector<std::string> arms = std::vector<std::string>(design::mostArms());
+};
+
 namespace {
 
 // "--r1", "--r2", …: as many as the network with the most arms has.
@@ -39,17 +50,7 @@ std::string armHelp(std::size_t arm) {
     return all ? name : name + " (" + which + ")";
 }
 
-// Each option's text, read by the same readers as the design's.
-struct Typed {
-    std::string network;
-    std::string zin;
-    std::string zout;
-    std::string shuntAt;
-    std::string power;
-    std::string rating;
-    std::string format;
-    std::vector<std::string> arms = std::vector<std::string>(design::mostArms());
-};
+using Typed = CheckCommand::Typed;
 
 std::optional<Refusal> readArms(const Typed& typed, std::size_t count, CheckOptions& check) {
     const std::vector<std::string> armOptions = armOptionNames();
@@ -118,73 +119,86 @@ std::optional<Refusal> read(const Typed& typed, CheckOptions& check) {
 
 } // namespace
 
-ParsedCommand parseCheck(std::span<const std::string_view> arguments) {
-    Typed typed;
-    CLI::App app{"", "zelmarino-calc"};
-    app.set_help_flag();
-    CLI::App* check = app.add_subcommand(
+CheckCommand::CheckCommand(CLI::App& program)
+    : m_typed(std::make_unique<Typed>()) {
+    Typed& typed = *m_typed;
+    m_app = program.add_subcommand(
         "check", "Analyses the resistors you have in the places of a network's arms: loss,\n"
                  "port resistances, return losses, VSWR and |Γ|, and with --power what each\n"
                  "one dissipates, the voltage across it and the current through it.");
-    check->set_help_flag("-h,--help", "show this help");
-    check->add_option("NETWORK", typed.network, design::commandList())->required();
-    check->add_option("--zin", typed.zin, "input impedance")->required();
-    check->add_option("--zout", typed.zout, "output impedance")->required();
+    // CLI11's own layout, not the design command's, and its own help flag.
+    m_app->formatter(std::make_shared<CLI::Formatter>());
+    m_app->set_help_flag("-h,--help", "show this help");
+    m_app->add_option("NETWORK", typed.network, design::commandList())->required();
+    m_app->add_option("--zin", typed.zin, "input impedance")->required();
+    m_app->add_option("--zout", typed.zout, "output impedance")->required();
     const std::vector<std::string> armOptions = armOptionNames();
     for (std::size_t i = 0; i < armOptions.size(); ++i) {
         CLI::Option* arm =
-            check->add_option(armOptions[i], typed.arms[i],
+            m_app->add_option(armOptions[i], typed.arms[i],
                               i == 0 ? "R1 as the design report names it: 100, 1k5, 4R7,\n"
                                        "100+47 (in series) or 220||330 (in parallel)"
                                      : armHelp(i));
         // Every network has at least two arms.
         arm->required(i < 2);
     }
-    check->add_option("--shunt-at", typed.shuntAt, "input or output: an L's shunt arm");
-    check->add_option("--power", typed.power, "power available from the source");
-    check->add_option("--rating", typed.rating,
+    m_app->add_option("--shunt-at", typed.shuntAt, "input or output: an L's shunt arm");
+    m_app->add_option("--power", typed.power, "power available from the source");
+    m_app->add_option("--rating", typed.rating,
                       "with --power, each resistor's rating (0.25, 250mW):\n"
                       "the largest source power each arm tolerates");
-    check->add_option("--format", typed.format,
+    m_app->add_option("--format", typed.format,
                       "text (the default), csv, json or spice (a\n"
                       ".subckt with the ports in, out and ref)");
-    check->footer("Examples: zelmarino-calc check pi --zin 75 --zout 50 --r1 220 --r2 91 --r3 82\n"
+    m_app->footer("Examples: zelmarino-calc check pi --zin 75 --zout 50 --r1 220 --r2 91 --r3 82\n"
                   "          zelmarino-calc check t --zin 50 --zout 50 --r1 18 --r2 18 --r3 68 \\\n"
                   "                         --format csv\n"
                   "          zelmarino-calc check o --zin 600 --zout 600 --r1 750 --r2 1k5 \\\n"
                   "                         --r3 1k5 --r4 750 --power 1 --rating 0.25");
-    try {
-        app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
-    } catch (const CLI::CallForHelp&) {
-        // CLI11 names a subcommand alone in its usage line; the user types the program's name.
-        std::string help = check->help();
-        if (const std::size_t at = help.find("Usage: check"); at != std::string::npos) {
-            help.insert(at + std::string_view("Usage: ").size(), "zelmarino-calc ");
-        }
-        return HelpRequest{help + "\n"};
-    } catch (const CLI::RequiredError&) {
-        for (const CLI::Option* option : check->get_options()) {
+}
+
+CheckCommand::~CheckCommand() = default;
+
+bool CheckCommand::given() const {
+    return m_app->parsed();
+}
+
+std::string CheckCommand::help() const {
+    // CLI11 names a subcommand alone in its usage line; the user types the program's name.
+    std::string help = m_app->help();
+    if (const std::size_t at = help.find("Usage: check"); at != std::string::npos) {
+        help.insert(at + std::string_view("Usage: ").size(), "zelmarino-calc ");
+    }
+    return help + "\n";
+}
+
+Refusal CheckCommand::refusal(const CLI::ParseError& error) const {
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        for (const CLI::Option* option : m_app->get_options()) {
             if (option->get_required() && option->count() == 0) {
                 return Refusal{"check: missing " + option->get_name()};
             }
         }
         return Refusal{"check: an option is missing"};
-    } catch (const CLI::ExtrasError&) {
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
         // Worded as the design command words it: the first option it does not know.
-        for (const std::string& extra : app.remaining(true)) {
+        const std::vector<std::string> extras = m_app->remaining(true);
+        for (const std::string& extra : extras) {
             if (extra.starts_with('-')) {
                 return Refusal{"check: unknown option " +
                                cli::quoted(extra.substr(0, extra.find('=')))};
             }
         }
-        const std::vector<std::string> extras = app.remaining(true);
         return Refusal{"check: unexpected argument " +
                        cli::quoted(extras.empty() ? std::string() : extras.front())};
-    } catch (const CLI::ParseError& error) {
-        return Refusal{"check: " + std::string(error.what())};
     }
+    return Refusal{"check: " + std::string(error.what())};
+}
+
+ParsedCommand CheckCommand::command() const {
     CheckOptions options;
-    if (auto refusal = read(typed, options)) {
+    if (auto refusal = read(*m_typed, options)) {
         return *refusal;
     }
     return options;

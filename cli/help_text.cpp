@@ -27,8 +27,9 @@ std::string inColumns(const Choice& choice, std::size_t column) {
 
 class HelpLayout : public CLI::Formatter {
 public:
-    explicit HelpLayout(std::vector<Choice> choices)
-        : m_choices(std::move(choices)) {
+    HelpLayout(std::vector<Choice> choices, std::vector<const CLI::Option*> mustGive)
+        : m_choices(std::move(choices))
+        , m_mustGive(std::move(mustGive)) {
         column_width(optionColumn);
     }
 
@@ -40,10 +41,9 @@ public:
     }
 
     // What must be given, each with its value, then "[options]" for the rest.
-    std::string make_usage(const CLI::App* app, std::string name) const override {
+    std::string make_usage(const CLI::App* /*app*/, std::string name) const override {
         std::string usage = "Usage: " + name;
-        for (const CLI::Option* option :
-             app->get_options([](const CLI::Option* o) { return o->get_required(); })) {
+        for (const CLI::Option* option : m_mustGive) {
             usage += " " + (option->get_positional()
                                 ? option->get_name(true)
                                 : option->get_name() + " " + option->get_option_text());
@@ -76,12 +76,14 @@ public:
 
 private:
     std::vector<Choice> m_choices;
+    std::vector<const CLI::Option*> m_mustGive;
 };
 
 } // namespace
 
-std::shared_ptr<CLI::Formatter> helpLayout(std::vector<Choice> choices) {
-    return std::make_shared<HelpLayout>(std::move(choices));
+std::shared_ptr<CLI::Formatter> helpLayout(std::vector<Choice> choices,
+                                           std::vector<const CLI::Option*> mustGive) {
+    return std::make_shared<HelpLayout>(std::move(choices), std::move(mustGive));
 }
 
 } // namespace zelmarino::cli

@@ -8,6 +8,7 @@
 
 namespace CLI {
 class Formatter;
+class Option;
 } // namespace CLI
 
 namespace zelmarino::cli {
@@ -17,7 +18,9 @@ struct Choice {
     std::string_view what; // lines after the first start under the first
 };
 
-// `choices` are listed under the positional argument's group.
-[[nodiscard]] std::shared_ptr<CLI::Formatter> helpLayout(std::vector<Choice> choices);
+// `choices` are listed under the positional argument's group; the usage line names
+// `mustGive`, each with its value, in their order.
+[[nodiscard]] std::shared_ptr<CLI::Formatter> helpLayout(std::vector<Choice> choices,
+                                                         std::vector<const CLI::Option*> mustGive);
 
 } // namespace zelmarino::cli

@@ -119,11 +119,6 @@ public:
     explicit CommandLine(Options& options) {
         m_app.description(std::string(description));
         m_app.footer(std::string(notes));
-        std::vector<Choice> choices;
-        for (const design::NetworkEntry& entry : design::catalogue()) {
-            choices.push_back({entry.command, entry.summary});
-        }
-        m_app.formatter(helpLayout(std::move(choices)));
         m_network =
             m_app.add_option_function<std::string>("NETWORK", [&options](const std::string& name) {
                 if (name.starts_with('-')) {
@@ -135,7 +130,10 @@ public:
                 }
                 options.network = *network;
             });
-        m_network->required()->group("Networks");
+        // What a design needs is asked for once the command line is read, not from CLI11, which
+        // would ask it of a check as well and take "check" for the network.
+        m_network->group("Networks");
+        m_mustGive.push_back(m_network);
         for (auto& [name, required, valueName, help, read] : valueOptions(options)) {
             CLI::Option* option = m_app.add_option_function<std::string>(
                 name,
@@ -150,7 +148,10 @@ public:
                     }
                 },
                 help);
-            option->required(required)->option_text(valueName);
+            option->option_text(valueName);
+            if (required) {
+                m_mustGive.push_back(option);
+            }
         }
         m_app.add_flag("--optimise", options.optimise,
                        "search each arm's neighbouring --series values for the set\n"
@@ -169,9 +170,15 @@ public:
         for (CLI::Option* flag : m_flags) {
             flag->trigger_on_parse();
         }
+        std::vector<Choice> choices;
+        for (const design::NetworkEntry& entry : design::catalogue()) {
+            choices.push_back({entry.command, entry.summary});
+        }
+        m_app.formatter(helpLayout(std::move(choices), m_mustGive));
     }
 
     [[nodiscard]] std::string help() const { return m_app.help(); }
+    [[nodiscard]] const CheckCommand& check() const { return m_check; }
 
     // Reads the arguments; throws CLI11's errors, help and version included.
     void parse(std::span<const std::string_view> arguments) {
@@ -181,6 +188,23 @@ public:
         if (!m_app.remaining().empty()) {
             refuse(unknownOption(m_app.remaining().front()));
         }
+        if (checkAfterNetwork()) {
+            refuse(unexpected("check"));
+        }
+    }
+
+    // "pi … check": a design's network, then the check.
+    [[nodiscard]] bool checkAfterNetwork() const { return m_check.given() && !m_network->empty(); }
+
+    // What a design must be given and was not, in the order of the usage line.
+    [[nodiscard]] std::optional<std::string> missing() const {
+        for (const CLI::Option* option : m_mustGive) {
+            if (option->count() == 0) {
+                return option == m_network ? "no network given (" + networkChoice() + ")"
+                                           : "missing " + option->get_name();
+            }
+        }
+        return std::nullopt;
     }
 
     // Says in this program's words what CLI11 refused.
@@ -189,19 +213,8 @@ public:
         const std::vector<std::string> unplaced = m_app.remaining();
         // An argument that fits nowhere is named before a missing option, which it may well
         // have been meant to be ("--zuot 50").
-        const bool missing = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr;
-        if ((missing || dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) &&
-            !unplaced.empty()) {
+        if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr && !unplaced.empty()) {
             return unexpected(unplaced.front());
-        }
-        if (missing) {
-            const auto notGiven = m_app.get_options([](const CLI::Option* option) {
-                return option->get_required() && option->count() == 0;
-            });
-            if (notGiven.front() == m_network) {
-                return "no network given (" + networkChoice() + ")";
-            }
-            return "missing " + notGiven.front()->get_name();
         }
         if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
             const auto repeated =
@@ -224,7 +237,7 @@ public:
         return error.what();
     }
 
-private:
+    // An argument that is no option, where none is expected.
     [[nodiscard]] std::string unexpected(std::string_view argument) const {
         if (argument.starts_with('-')) {
             return unknownOption(argument);
@@ -236,27 +249,40 @@ private:
                quoted(std::string_view(m_network->results().front()));
     }
 
+private:
     CLI::App m_app{"", "zelmarino-calc"};
+    CheckCommand m_check{m_app};
     CLI::Option* m_network = nullptr;
+    std::vector<const CLI::Option*> m_mustGive;
     std::array<CLI::Option*, 2> m_flags{}; // help, version
 };
 
 } // namespace
 
 ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
-    if (!arguments.empty() && arguments.front() == "check") {
-        return parseCheck(arguments);
-    }
     Options options;
     CommandLine commandLine(options);
+    const CheckCommand& check = commandLine.check();
     try {
         commandLine.parse(arguments);
     } catch (const CLI::CallForHelp&) {
-        return HelpRequest{commandLine.help()};
+        return HelpRequest{check.given() ? check.help() : commandLine.help()};
     } catch (const CLI::CallForVersion&) {
         return VersionRequest{};
     } catch (const CLI::ParseError& error) {
+        if (commandLine.checkAfterNetwork()) {
+            return Refusal{commandLine.unexpected("check")};
+        }
+        if (check.given()) {
+            return check.refusal(error);
+        }
         return Refusal{commandLine.refusal(error, arguments)};
+    }
+    if (check.given()) {
+        return check.command();
+    }
+    if (auto missing = commandLine.missing()) {
+        return Refusal{*missing};
     }
     const bool touchstone = options.format == OutputFormat::Touchstone;
     if (touchstone && options.table) {
