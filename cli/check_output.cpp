@@ -46,6 +46,18 @@ void writeCheckText(std::string& out, const CheckOptions& check, const DesignRep
             row.push_back(readingText(*field->quantity, field->value(built, i)));
         }
         arms.addRow(std::move(row));
+        // Each resistor of a pair carries its own share: rated on its own.
+        if (i < built.partLoads.size() && built.partLoads[i]) {
+            for (const design::PartLoad& part : *built.partLoads[i]) {
+                std::vector<std::string> partRow = {"",
+                                                    "  one part of " + std::string(arm.entry->name),
+                                                    "", readingText(ohmsQuantity, part.ohms)};
+                for (const ArmPowerField* field : fields) {
+                    partRow.push_back(readingText(*field->quantity, field->partValue(part)));
+                }
+                arms.addRow(std::move(partRow));
+            }
+        }
     }
     arms.write(out);
     out += "\n";
@@ -86,6 +98,18 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
             }
         }
         heading.add("load_w");
+        // Each resistor of a pair: "r3_first_w", "r3_second_w", …
+        for (std::size_t i = 0; i < built.partLoads.size(); ++i) {
+            if (!built.partLoads[i]) {
+                continue;
+            }
+            for (const char* part : {"_first_", "_second_"}) {
+                for (const ArmPowerField* field : fields) {
+                    heading.add(armKey(design.arms[i].entry->name) + part +
+                                std::string(field->columnKey));
+                }
+            }
+        }
     }
     heading.finish();
     Line row(out);
@@ -107,6 +131,16 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
             }
         }
         row.add(machineText(wattsQuantity, built.power->loadWatts));
+        for (const auto& loads : built.partLoads) {
+            if (!loads) {
+                continue;
+            }
+            for (const design::PartLoad& part : *loads) {
+                for (const ArmPowerField* field : fields) {
+                    row.add(machineText(*field->quantity, field->partValue(part)));
+                }
+            }
+        }
     }
     row.finish();
 }

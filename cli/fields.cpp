@@ -158,13 +158,17 @@ std::string armKey(std::string_view armName) {
 
 const std::array<ArmPowerField, 4> armPowerFields = {{
     {"dissipation", "Dissipation", "P", "w", &wattsQuantity, false,
-     [](const DesignReport& r, std::size_t arm) { return r.power->resistorWatts[arm]; }},
+     [](const DesignReport& r, std::size_t arm) { return r.power->resistorWatts[arm]; },
+     [](const design::PartLoad& p) { return p.watts; }},
     {"voltage", "Voltage", "V", "v", &voltsQuantity, false,
-     [](const DesignReport& r, std::size_t arm) { return r.power->resistorVolts[arm]; }},
+     [](const DesignReport& r, std::size_t arm) { return r.power->resistorVolts[arm]; },
+     [](const design::PartLoad& p) { return p.volts; }},
     {"current", "Current", "I", "a", &ampsQuantity, false,
-     [](const DesignReport& r, std::size_t arm) { return r.power->resistorAmps[arm]; }},
+     [](const DesignReport& r, std::size_t arm) { return r.power->resistorAmps[arm]; },
+     [](const design::PartLoad& p) { return p.amps; }},
     {"tolerated_source", "Tolerated source", "Pmax", "tolerated_source_w", &wattsQuantity, true,
-     [](const DesignReport& r, std::size_t arm) { return r.toleratedWatts->at(arm); }},
+     [](const DesignReport& r, std::size_t arm) { return r.toleratedWatts->at(arm); },
+     [](const design::PartLoad& p) { return p.toleratedWatts; }},
 }};
 
 std::vector<const ArmPowerField*> shownArmPowerFields(const Options& options) {

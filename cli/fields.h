@@ -97,6 +97,7 @@ struct ArmPowerField {
     const Quantity* quantity;
     bool rated;                                            // shown only with --rating
     double (*value)(const DesignReport&, std::size_t arm); // one that has its power
+    double (*partValue)(const design::PartLoad&);          // one resistor of a two-part arm
 };
 
 extern const std::array<ArmPowerField, 4> armPowerFields;

@@ -87,18 +87,28 @@ SearchGoal searchGoal(const Request& request, double lossDb, const std::vector<R
             halvesTied(arms)};
 }
 
-// Each part's dissipation where an arm is two resistors: they share its current in series,
-// its voltage in parallel.
-std::optional<std::pair<double, double>> partWatts(const Part& part, double armWatts) {
+// Each part's load where an arm is two resistors: they share its current in series, its
+// voltage in parallel.
+std::optional<std::array<PartLoad, 2>> partLoads(const Part& part, const PowerShare& share,
+                                                 std::size_t arm, const Request& request) {
     if (!part.second || !(part.ohms > 0.0)) {
         return std::nullopt;
     }
-    const double a = part.first;
-    const double b = *part.second;
-    if (part.parallel) {
-        return std::pair{armWatts * part.ohms / a, armWatts * part.ohms / b};
+    const double volts = share.resistorVolts[arm];
+    const double amps = share.resistorAmps[arm];
+    std::array<PartLoad, 2> loads{};
+    const std::array<double, 2> ohms = {part.first, *part.second};
+    for (std::size_t k = 0; k < 2; ++k) {
+        PartLoad& load = loads.at(k);
+        load.ohms = ohms.at(k);
+        load.volts = part.parallel ? volts : amps * load.ohms;
+        load.amps = part.parallel ? volts / load.ohms : amps;
+        load.watts = load.volts * load.amps;
+        load.toleratedWatts = request.ratingWatts && load.watts > 0.0
+                                  ? *request.availableWatts * (*request.ratingWatts / load.watts)
+                                  : std::numeric_limits<double>::infinity();
     }
-    return std::pair{armWatts * a / part.ohms, armWatts * b / part.ohms};
+    return loads;
 }
 
 // Dissipation, voltage and current of the network to be built and, with a rating, the
@@ -113,10 +123,10 @@ void addPower(Report& report, const Request& request, std::span<const Resistor> 
     }
     PowerShare hottest = *report.power;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const auto each = partWatts(parts[i], report.power->resistorWatts[i]);
-        report.partWatts.push_back(each);
-        if (each) {
-            hottest.resistorWatts[i] = std::max(each->first, each->second);
+        const auto loads = partLoads(parts[i], *report.power, i, request);
+        report.partLoads.push_back(loads);
+        if (loads) {
+            hottest.resistorWatts[i] = std::max(loads->at(0).watts, loads->at(1).watts);
         }
     }
     if (!request.ratingWatts) {

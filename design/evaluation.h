@@ -11,6 +11,7 @@
 #include "design/two_port.h"
 #include "design/worst_case.h"
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -51,6 +52,15 @@ struct Design {
     std::vector<ReportArm> arms;
 };
 
+// What one resistor of a two-part arm carries.
+struct PartLoad {
+    double ohms;
+    double watts;
+    double volts;
+    double amps;
+    double toleratedWatts; // the source power before it dissipates its rating; with a rating
+};
+
 struct Report {
     Design design;
     std::vector<std::size_t> negative{}; // indices into design.arms; empty when it can be built
@@ -68,8 +78,8 @@ struct Report {
     // With a rating: the most power the source may make available before each arm dissipates
     // it, in the arms' order; for an arm of two resistors, before either does.
     std::optional<std::vector<double>> toleratedWatts{};
-    // Each part's own dissipation, where an arm is two resistors: first, second.
-    std::vector<std::optional<std::pair<double, double>>> partWatts{};
+    // Where an arm is two resistors, each one's own load, first then second; in the arms' order.
+    std::vector<std::optional<std::array<PartLoad, 2>>> partLoads{};
 
     [[nodiscard]] bool realisable() const { return negative.empty(); }
 };

@@ -161,5 +161,34 @@ TEST_P(EveryNetwork, rounds_an_arm_beyond_any_part_to_open_or_a_link) {
     }
 }
 
+class PairedArm : public ::testing::TestWithParam<bool> {};
+
+// A pair shares its arm's load, in series by current and in parallel by voltage, and the arm
+// tolerates what its hotter part does: more than one resistor of the whole value would.
+TEST_P(PairedArm, rates_each_part_on_its_own) {
+    const bool parallel = GetParam();
+    Request request;
+    request.zin = 75.0F;
+    request.zout = 50.0F;
+    request.availableWatts = 1.0;
+    request.ratingWatts = 0.25;
+    const std::vector<Part> given = {
+        partOf(220.0, std::nullopt, false), partOf(91.0, std::nullopt, false),
+        parallel ? partOf(150.0, 180.0, true) : partOf(47.0, 36.0, false)};
+    const auto report = evaluateGiven(request, given);
+    ASSERT_TRUE(report && report->power && report->toleratedWatts);
+    ASSERT_EQ(report->partLoads.size(), 3U);
+    EXPECT_FALSE(report->partLoads[0] || report->partLoads[1]);
+    ASSERT_TRUE(report->partLoads[2]);
+    const auto& parts = *report->partLoads[2];
+    const double armWatts = report->power->resistorWatts[2];
+    EXPECT_NEAR(parts[0].watts + parts[1].watts, armWatts, 1e-12);
+    const double hottest = std::max(parts[0].watts, parts[1].watts);
+    EXPECT_NEAR(report->toleratedWatts->at(2), 0.25 / hottest, 1e-9);
+    EXPECT_GT(report->toleratedWatts->at(2), 0.25 / armWatts); // two parts share the heat
+}
+
+INSTANTIATE_TEST_SUITE_P(SeriesAndParallel, PairedArm, ::testing::Bool());
+
 } // namespace
 } // namespace zelmarino::design
