@@ -1,8 +1,8 @@
 #include "cli/fields.h"
 
-#include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "design/two_port.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cctype>

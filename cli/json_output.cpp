@@ -2,8 +2,8 @@
 
 #include "cli/fields.h"
 #include "cli/json_text.h"
-#include "cli/number_text.h"
 #include "cli/output_common.h"
+#include "text/number_text.h"
 
 #include <cmath>
 
