@@ -33,7 +33,9 @@ void appendWorst(std::string& out, const std::optional<WorstCase>& worst) {
             const Range range = field->worstRange(*worst);
             append(out, "[", figure(quantity, range.low), ", ", figure(quantity, range.high), "]");
         } else {
-            out += figure(quantity, field->worstValue(*worst));
+            const double value = field->worstValue(*worst);
+            out += figure(quantity, value);
+            json::appendCapped(out, *field, value);
         }
         separator = ", ";
     }
