@@ -1,3 +1,6 @@
+// Laid out by hand rather than through a json library: a table of a million designs spends
+// most of its time here, and a tree per design dumped by nlohmann-json took 4.3 times the
+// instructions of the whole run, and printed its own number texts.
 #include "cli/json_output.h"
 
 #include "cli/fields.h"
