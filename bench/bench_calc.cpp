@@ -1,7 +1,7 @@
 // How long a whole "Calcola" takes, through the in-memory window, and the formatting alone.
 #include "calc/calculator.h"
 #include "calc/memory_view.h"
-#include "design/resistor_text.h"
+#include "text/resistor_text.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,7 +31,7 @@ void formatsResistors(benchmark::State& state) {
     const std::array values{0.0123, 0.5, 7.25, 150.6, 12345.6, -8.54987};
     for (auto _ : state) {
         for (double value : values) {
-            benchmark::DoNotOptimize(zelmarino::design::formatResistor(value));
+            benchmark::DoNotOptimize(zelmarino::formatResistor(value));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));

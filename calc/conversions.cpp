@@ -1,7 +1,5 @@
 #include "calc/conversions.h"
 
-#include "design/decimal_digits.h"
-
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -166,16 +164,6 @@ float toSingle(double value) {
         return value > 0.0 ? infinity : -infinity;
     }
     return static_cast<float>(value);
-}
-
-std::string SingleText(float value) {
-    std::string text = design::generalText(value, 7);
-    for (char& c : text) {
-        if (c == 'e') {
-            c = 'E';
-        }
-    }
-    return text;
 }
 
 } // namespace zelmarino

@@ -2,6 +2,8 @@
 // None of them depends on the locale: "." is always the decimal point.
 #pragma once
 
+#include "text/entry_text.h"
+
 #include <string>
 #include <string_view>
 
@@ -16,9 +18,10 @@ namespace zelmarino {
 // undefined behaviour of converting an out-of-range value: beyond the range it is infinite.
 [[nodiscard]] float toSingle(double value);
 
-// An impedance as shown on its label: at most seven significant digits, no trailing zeros,
-// "0.5" rather than ".5", and "1E+07" / "1.234568E+07" / "1E-05" where plain notation
-// would need more digits.
-[[nodiscard]] std::string SingleText(float value);
+// An impedance as shown on its label; the text library writes it, as the command line
+// writes its entries alike.
+[[nodiscard]] inline std::string SingleText(float value) {
+    return entryText(value);
+}
 
 } // namespace zelmarino

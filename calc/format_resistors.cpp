@@ -1,5 +1,6 @@
 #include "calc/calculator.h"
-#include "design/resistor_text.h"
+#include "design/attenuator.h"
+#include "text/resistor_text.h"
 
 #include <string>
 
@@ -13,13 +14,13 @@ void Calculator::FormatResistors() {
     }
     // The record keeps each value as its string shows it: from 10000 ohms up in kilo-ohms,
     // and nothing converts it back.
-    const design::ResistorText s1 = design::formatResistor(m_state.R1);
+    const ResistorText s1 = formatResistor(m_state.R1);
     m_state.S1 = s1.text;
     m_state.R1 = s1.shownValue;
-    const design::ResistorText s2 = design::formatResistor(m_state.R2);
+    const ResistorText s2 = formatResistor(m_state.R2);
     m_state.S2 = s2.text;
     m_state.R2 = s2.shownValue;
-    const design::ResistorText s3 = design::formatResistor(m_state.R3);
+    const ResistorText s3 = formatResistor(m_state.R3);
     m_state.S3 = s3.text;
     m_state.R3 = s3.shownValue;
 }

@@ -3,10 +3,10 @@
 #include "cli/csv_line.h"
 #include "cli/fields.h"
 #include "cli/json_text.h"
-#include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "cli/spice_output.h"
 #include "cli/text_columns.h"
+#include "text/number_text.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 
 #include "cli/csv_line.h"
 #include "cli/fields.h"
-#include "cli/number_text.h"
 #include "cli/output_common.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cctype>

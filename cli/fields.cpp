@@ -1,9 +1,9 @@
 #include "cli/fields.h"
 
 #include "cli/csv_line.h"
-#include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "design/two_port.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "cli/json_text.h"
 
-#include "cli/number_text.h"
 #include "cli/output_common.h"
+#include "text/number_text.h"
 
 #include <cmath>
 
@@ -34,6 +34,13 @@ void appendText(std::string& out, std::string_view value) {
     out += '"';
 }
 
+void appendCapped(std::string& out, const CheckField& field, double value) {
+    if (field.quantity->capped) {
+        append(out, ", \"", field.key,
+               "_capped\": ", value >= returnLossCeilingDb ? "true" : "false");
+    }
+}
+
 void appendCheck(std::string& out, const std::optional<PortCheck>& check) {
     if (!check) {
         out += "null";
@@ -41,8 +48,9 @@ void appendCheck(std::string& out, const std::optional<PortCheck>& check) {
     }
     const char* separator = "{";
     for (const CheckField& field : checkFields) {
-        append(out, separator, "\"", fieldKey(field),
-               "\": ", figure(*field.quantity, field.value(*check)));
+        const double value = field.value(*check);
+        append(out, separator, "\"", fieldKey(field), "\": ", figure(*field.quantity, value));
+        appendCapped(out, field, value);
         separator = ", ";
     }
     out += '}';

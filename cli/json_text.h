@@ -18,6 +18,10 @@ namespace zelmarino::cli::json {
 // `value` in quotes, with what json must escape escaped.
 void appendText(std::string& out, std::string_view value);
 
+// `"input_return_loss_capped": true` beside a return loss, false below the ceiling: json has
+// no ">120", and 120 written alone would read as measured. Nothing for other fields.
+void appendCapped(std::string& out, const CheckField& field, double value);
+
 // {"input_ohm": …, "loss_db": …}, every check field in order; null without a check.
 void appendCheck(std::string& out, const std::optional<PortCheck>& check);
 

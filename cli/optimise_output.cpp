@@ -3,9 +3,9 @@
 #include "cli/csv_line.h"
 #include "cli/fields.h"
 #include "cli/json_text.h"
-#include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "cli/text_columns.h"
+#include "text/number_text.h"
 
 #include <cmath>
 #include <string>

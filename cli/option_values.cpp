@@ -1,12 +1,12 @@
 #include "cli/option_values.h"
 
 #include "cli/number_input.h"
-#include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "cli/quantity_reader.h"
 #include "design/attenuator.h"
 #include "design/checked.h"
 #include "design/evaluation.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,6 @@
 #include "cli/output_common.h"
 
-#include "calc/conversions.h"
-#include "design/resistor_text.h"
+#include "text/resistor_text.h"
 
 #include <algorithm>
 
@@ -11,10 +10,6 @@ double cappedReturnLoss(double db) {
     return std::min(db, returnLossCeilingDb);
 }
 
-std::string entryText(float value) {
-    return SingleText(value);
-}
-
 std::string windowText(const Design& design, const Arm& arm) {
     if (!design.shownInWindow) {
         return {};
@@ -22,7 +17,7 @@ std::string windowText(const Design& design, const Arm& arm) {
     // The window draws "W" in a symbol font, where it is the ohm sign; a terminal shows the
     // sign itself. The leading blank only reserves the place of a minus sign.
     std::string shown;
-    for (const char c : design::formatResistor(arm.resistor.ohms).text) {
+    for (const char c : formatResistor(arm.resistor.ohms).text) {
         if (c == 'W') {
             shown += "Ω";
         } else {

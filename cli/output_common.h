@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/report.h"
+#include "text/entry_text.h"
 
 #include <string>
 #include <string_view>
@@ -18,9 +19,6 @@ inline constexpr double returnLossCeilingDb = 120.0;
 template <typename... Parts> void append(std::string& out, const Parts&... parts) {
     (out.append(std::string_view(parts)), ...);
 }
-
-// An impedance or loss as the window shows its entries ("75", "0.5", "1E+07").
-[[nodiscard]] std::string entryText(float value);
 
 // "R2", "R1 and R3".
 [[nodiscard]] std::string negativeArmNames(const DesignReport& report);

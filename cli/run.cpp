@@ -4,7 +4,6 @@
 #include "cli/csv_output.h"
 #include "cli/design_writer.h"
 #include "cli/json_output.h"
-#include "cli/number_text.h"
 #include "cli/optimise_output.h"
 #include "cli/option_values.h"
 #include "cli/options.h"
@@ -14,6 +13,7 @@
 #include "cli/text_output.h"
 #include "cli/touchstone_output.h"
 #include "design/checked.h"
+#include "text/number_text.h"
 #include "version.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "cli/spice_output.h"
 
-#include "cli/number_text.h"
 #include "cli/output_common.h"
+#include "text/number_text.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "cli/text_output.h"
 
 #include "cli/fields.h"
-#include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "cli/text_columns.h"
 #include "design/placement.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 

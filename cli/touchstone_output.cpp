@@ -1,8 +1,8 @@
 #include "cli/touchstone_output.h"
 
-#include "cli/number_text.h"
 #include "cli/output_common.h"
 #include "design/s_parameters.h"
+#include "text/number_text.h"
 
 namespace zelmarino::cli {
 

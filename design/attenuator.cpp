@@ -1,7 +1,6 @@
 #include "design/attenuator.h"
 
 #include "design/networks.h"
-#include "design/resistor_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,6 +149,10 @@ double minimumLoss(Network network, double zin, double zout) {
         return 10.0 * std::log10(q);
     }
     return 20.0 * std::log10(std::sqrt(q) + std::sqrt(q - 1.0));
+}
+
+bool isNegative(double ohms) {
+    return ohms < 0.0 || (ohms == 0.0 && std::signbit(ohms));
 }
 
 std::vector<std::size_t> negativeArms(const Attenuator& attenuator) {

@@ -63,6 +63,11 @@ struct Attenuator {
 // zero; for the L, where one of its two arms does. 0 for equal impedances.
 [[nodiscard]] double minimumLoss(Network network, double zin, double zout);
 
+// Below zero, negative zero included. The formulas give -0.0 for the arm that is negative
+// below the minimum loss when the loss shrinks to nothing, so it marks an arm that cannot be
+// built, as any other negative value does.
+[[nodiscard]] bool isNegative(double ohms);
+
 // The indices of the arms that came out negative: the design cannot be built.
 [[nodiscard]] std::vector<std::size_t> negativeArms(const Attenuator& attenuator);
 

@@ -1,6 +1,6 @@
 #include "design/evaluation.h"
 
-#include "design/resistor_text.h"
+#include "design/attenuator.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "design/placement.h"
 
-#include "design/resistor_text.h"
+#include "design/attenuator.h"
 
 #include <algorithm>
 #include <cmath>

@@ -23,8 +23,8 @@
 #include "calc/conversions.h"
 #include "calc/memory_view.h"
 #include "design/checked.h"
-#include "design/resistor_text.h"
 #include "fuzz/fuzz_check.h"
+#include "text/resistor_text.h"
 
 #include <array>
 #include <cmath>
@@ -72,7 +72,7 @@ void checkSingleText(float value) {
 }
 
 void checkNumberText(double value) {
-    const std::string text = zelmarino::design::NumberText(value);
+    const std::string text = zelmarino::NumberText(value);
     const std::string shown = describe(value);
     check(!text.empty() && (text.front() == ' ' || text.front() == '-'),
           "NumberText begins with a blank or a minus", shown);
@@ -127,7 +127,7 @@ void checkFormatResistor(double value) {
     std::string text;
     double stored = 0.0;
     try {
-        const zelmarino::design::ResistorText shown = zelmarino::design::formatResistor(value);
+        const zelmarino::ResistorText shown = zelmarino::formatResistor(value);
         text = shown.text;
         stored = shown.shownValue;
     } catch (const zelmarino::design::FloatError&) {

@@ -2,8 +2,8 @@
 // places them.
 #include "cli/check_command.h"
 #include "cli/fields.h"
-#include "cli/number_text.h"
 #include "tests/cli/case_name.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,14 @@
 // What the command line reports of a design: the window's texts, and which checks a design
 // that cannot be built leaves out.
+#include "cli/json_text.h"
 #include "cli/options.h"
 #include "cli/output_common.h"
 #include "cli/report.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
 #include <vector>
 
 namespace zelmarino::cli {
@@ -41,6 +44,24 @@ TEST(Report, leaves_out_standard_values_and_power_for_a_negative_arm) {
     const DesignReport above = design::evaluateDesign(options, 10.0F);
     EXPECT_TRUE(above.realisable());
     EXPECT_TRUE(above.standardOhms && above.standard && above.worst && above.power);
+}
+
+// json has no ">120": a return loss at the ceiling says whether it was cut there.
+TEST(JsonCheck, flags_each_return_loss_cut_at_the_ceiling) {
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    std::string out;
+    json::appendCheck(out, PortCheck{75.0, 50.0, infinity, 119.99, 10.0});
+    EXPECT_NE(out.find("\"input_return_loss_db\": 120.000000, \"input_return_loss_capped\": true,"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(
+        out.find("\"output_return_loss_db\": 119.990000, \"output_return_loss_capped\": false,"),
+        std::string::npos)
+        << out;
+    out.clear();
+    json::appendCheck(out, PortCheck{75.0, 50.0, 120.0, 150.0, 10.0});
+    EXPECT_NE(out.find("\"input_return_loss_capped\": true"), std::string::npos) << out;
+    EXPECT_NE(out.find("\"output_return_loss_capped\": true"), std::string::npos) << out;
 }
 
 } // namespace

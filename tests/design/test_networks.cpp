@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,13 @@ TEST(Networks, pi_without_loss_has_a_negative_zero_on_the_larger_side) {
 TEST(Networks, fails_where_k_rounds_to_one_and_an_arm_divides_by_k_minus_one) {
     EXPECT_THROW((void)designAttenuator(Network::Pi, 75.0F, 75.0F, 1e-30F), FloatError);
     EXPECT_THROW((void)designAttenuator(Network::T, 75.0F, 50.0F, 0.0F), FloatError);
+}
+
+TEST(Attenuator, counts_negative_zero_as_negative_and_not_a_number_as_neither) {
+    EXPECT_TRUE(isNegative(-0.0));
+    EXPECT_TRUE(isNegative(-1e-300));
+    EXPECT_FALSE(isNegative(0.0));
+    EXPECT_FALSE(isNegative(-std::numeric_limits<double>::quiet_NaN()));
 }
 
 } // namespace

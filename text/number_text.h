@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace zelmarino::cli {
+namespace zelmarino {
 
 // `digits` significant digits, trailing zeros dropped, exponent form only where plain
 // notation would need more digits ("207.435", "2.64927e+07").
@@ -16,4 +16,4 @@ namespace zelmarino::cli {
 // The shortest text that reads back as the same double.
 [[nodiscard]] std::string shortest(double value);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino

@@ -1,4 +1,4 @@
-#include "design/decimal_digits.h"
+#include "text/decimal_digits.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace zelmarino::design {
+namespace zelmarino {
 
 namespace {
 
@@ -255,4 +255,4 @@ std::string fixedText(double value, int decimals) {
     return out.text();
 }
 
-} // namespace zelmarino::design
+} // namespace zelmarino

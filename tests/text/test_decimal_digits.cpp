@@ -1,8 +1,8 @@
 // The fast number texts against std::to_chars, which is exact: at the cases where a fast
 // rounding goes wrong (halves, carries into a new digit, the ends of plain notation) and over
 // a sweep of values of every size.
-#include "design/decimal_digits.h"
 #include "tests/design/case_name.h"
+#include "text/decimal_digits.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,10 @@
 #include <random>
 #include <string>
 
-namespace zelmarino::design {
+namespace zelmarino {
 namespace {
+
+using design::testing::CaseName;
 
 std::string exactText(double value, std::chars_format format, int precision) {
     std::array<char, 400> buffer{};
@@ -54,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"subnormal", 4.9e-324, 3, "4.94e-324", "0.000"},
                       TextCase{"zero", 0.0, 6, "0", "0.000000"},
                       TextCase{"infinite", -HUGE_VAL, 6, "-inf", "-inf"}),
-    testing::CaseName{});
+    CaseName{});
 
 // Random bits give doubles of every exponent; a second sweep keeps to the sizes the
 // programs print, where the fast way answers nearly always.
@@ -79,4 +81,4 @@ TEST(NumberFormsSweep, agree_with_to_chars_everywhere) {
 }
 
 } // namespace
-} // namespace zelmarino::design
+} // namespace zelmarino

@@ -1,19 +1,19 @@
-#include "cli/number_text.h"
+#include "text/number_text.h"
 
-#include "design/decimal_digits.h"
+#include "text/decimal_digits.h"
 
 #include <array>
 #include <charconv>
 
-namespace zelmarino::cli {
+namespace zelmarino {
 
 // Adding zero turns a negative zero into zero: "-0" would only puzzle the reader.
 std::string significant(double value, int digits) {
-    return design::generalText(value + 0.0, digits);
+    return generalText(value + 0.0, digits);
 }
 
 std::string fixedPoint(double value, int decimals) {
-    return design::fixedText(value + 0.0, decimals);
+    return fixedText(value + 0.0, decimals);
 }
 
 std::string shortest(double value) {
@@ -22,4 +22,4 @@ std::string shortest(double value) {
             std::to_chars(buffer.data(), buffer.data() + buffer.size(), value + 0.0).ptr};
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino

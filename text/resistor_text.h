@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace zelmarino::design {
+namespace zelmarino {
 
 struct ResistorText {
     std::string text;
@@ -18,13 +18,8 @@ struct ResistorText {
 // only an infinite value makes it do.
 [[nodiscard]] ResistorText formatResistor(double ohms);
 
-// Below zero, negative zero included. The formulas give -0.0 for the arm that is negative
-// below the minimum loss when the loss shrinks to nothing, so it marks an arm that cannot be
-// built, as any other negative value does.
-[[nodiscard]] bool isNegative(double ohms);
-
 // The number text the display ranges slice: a blank or "-", then the magnitude to 15
 // significant digits in plain notation, without a leading "0" below 1 (" .5", "-10").
 [[nodiscard]] std::string NumberText(double value);
 
-} // namespace zelmarino::design
+} // namespace zelmarino

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace zelmarino::design {
+namespace zelmarino {
 
 struct RoundedDigits {
     std::uint64_t digits; // exactly `count` digits: 10^(count-1) <= digits < 10^count
@@ -32,4 +32,4 @@ struct RoundedDigits {
 [[nodiscard]] std::string generalText(double value, int precision);
 [[nodiscard]] std::string fixedText(double value, int decimals);
 
-} // namespace zelmarino::design
+} // namespace zelmarino

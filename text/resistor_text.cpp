@@ -1,16 +1,20 @@
-#include "design/resistor_text.h"
+#include "text/resistor_text.h"
 
+#include "design/attenuator.h"
 #include "design/checked.h"
-#include "design/decimal_digits.h"
+#include "text/decimal_digits.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
-namespace zelmarino::design {
+namespace zelmarino {
 
 namespace {
+
+using design::Checked;
+using design::checkedValue;
 
 // Characters `first` to `last` of `text`, counted from 1; what there is where it is shorter.
 std::string slice(const std::string& text, std::size_t first, std::size_t last) {
@@ -55,7 +59,7 @@ ResistorText formatMagnitude(double value) {
 } // namespace
 
 ResistorText formatResistor(double ohms) {
-    if (!isNegative(ohms)) {
+    if (!design::isNegative(ohms)) {
         return formatMagnitude(ohms);
     }
     // Its magnitude's text with the sign in front, in place of the leading blank where there
@@ -68,10 +72,6 @@ ResistorText formatResistor(double ohms) {
         shown.text.insert(0, 1, '-');
     }
     return shown;
-}
-
-bool isNegative(double ohms) {
-    return ohms < 0.0 || (ohms == 0.0 && std::signbit(ohms));
 }
 
 std::string NumberText(double value) {
@@ -111,4 +111,4 @@ std::string NumberText(double value) {
     return text;
 }
 
-} // namespace zelmarino::design
+} // namespace zelmarino
