@@ -22,6 +22,7 @@ struct CheckCommand::Typed {
     std::string rating;
     std::string format;
     std::vector<std::string> arms = std::vector<std::string>(design::mostArms());
+    bool decimalComma = false;
 };
 
 namespace {
@@ -114,6 +115,7 @@ std::optional<Refusal> read(const Typed& typed, CheckOptions& check) {
         return Refusal{"check: --format " + cli::quoted(typed.format) +
                        ": a check is written as text, csv, json or spice"};
     }
+    common.decimalComma = typed.decimalComma;
     return completeOptions(common);
 }
 
@@ -150,6 +152,8 @@ CheckCommand::CheckCommand(CLI::App& program)
     m_app->add_option("--format", typed.format,
                       "text (the default), csv, json or spice (a\n"
                       ".subckt with the ports in, out and ref)");
+    m_app->add_flag("--decimal-comma", typed.decimalComma,
+                    "csv for spreadsheets whose decimal sign is a comma");
     m_app->footer("Examples: zelmarino-calc check pi --zin 75 --zout 50 --r1 220 --r2 91 --r3 82\n"
                   "          zelmarino-calc check t --zin 50 --zout 50 --r1 18 --r2 18 --r3 68 \\\n"
                   "                         --format csv\n"

@@ -80,7 +80,8 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
     const Options& common = check.common;
     const Design& design = built.design;
     const std::vector<const ArmPowerField*> fields = shownArmPowerFields(common);
-    Line heading(out);
+    beginCsv(out, csvDialect(common));
+    Line heading(out, csvDialect(common));
     for (const char* name : {"network", "zin_ohm", "zout_ohm", "shunt_at"}) {
         heading.add(name);
     }
@@ -112,7 +113,7 @@ void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignRepo
         }
     }
     heading.finish();
-    Line row(out);
+    Line row(out, csvDialect(common));
     row.add(networkName(design.network));
     row.add(entryText(common.zin));
     row.add(entryText(common.zout));
@@ -167,6 +168,23 @@ void writeCheckJson(std::string& out, const CheckOptions& check, const DesignRep
         for (const ArmPowerField* field : shownArmPowerFields(common)) {
             append(out, ", \"", field->key, "_", field->quantity->key, "\": ",
                    built.power ? json::figure(*field->quantity, field->value(built, i)) : "null");
+        }
+        // A pair's two resistors, each with its own load; null for a single resistor.
+        out += ", \"parts\": ";
+        if (i < built.partLoads.size() && built.partLoads[i]) {
+            out += "[";
+            for (const design::PartLoad& part : *built.partLoads[i]) {
+                append(out, &part == built.partLoads[i]->data() ? "" : ", ",
+                       "{\"ohm\": ", json::number(part.ohms));
+                for (const ArmPowerField* field : shownArmPowerFields(common)) {
+                    append(out, ", \"", field->key, "_", field->quantity->key,
+                           "\": ", json::figure(*field->quantity, field->partValue(part)));
+                }
+                out += "}";
+            }
+            out += "]";
+        } else {
+            out += "null";
         }
         out += i + 1 < design.arms.size() ? "},\n" : "}\n";
     }

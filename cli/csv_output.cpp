@@ -64,7 +64,8 @@ void addWorst(Line& line, const std::optional<WorstCase>& worst) {
 
 void writeHeader(std::string& out, const Options& options, const Design& first) {
     const std::string series = options.series ? lower(seriesName(*options.series)) : "";
-    Line line(out);
+    beginCsv(out, csvDialect(options));
+    Line line(out, csvDialect(options));
     for (const char* name : {"network", "zin_ohm", "zout_ohm", "ports_exchanged", "shunt_at",
                              "loss_db", "minimum_loss_db", "realisable", "negative_arms"}) {
         line.add(name);
@@ -98,7 +99,7 @@ void writeHeader(std::string& out, const Options& options, const Design& first) 
 }
 
 void writeRow(std::string& out, const Options& options, const DesignReport& report) {
-    Line line(out);
+    Line line(out, csvDialect(options));
     const Design& design = report.design;
     line.add(networkName(design.network));
     line.add(entryText(design.zin));

@@ -130,6 +130,10 @@ void addArmPlace(Line& line, const Arm& arm) {
     line.add(arm.entry->side);
 }
 
+CsvDialect csvDialect(const Options& options) {
+    return options.decimalComma ? CsvDialect::DecimalComma : CsvDialect::Plain;
+}
+
 std::string_view shuntAtText(const Options& options) {
     if (design::entryOf(options.network).armsShuntAtInput.empty()) {
         return {};

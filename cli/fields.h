@@ -3,6 +3,7 @@
 // appears in the text, csv and json outputs alike.
 #pragma once
 
+#include "cli/csv_line.h"
 #include "cli/options.h"
 #include "cli/report.h"
 
@@ -65,8 +66,6 @@ extern const std::array<CheckField, 9> checkFields;
 // "Input return loss (dB)", "Input VSWR".
 [[nodiscard]] std::string fieldLabel(const CheckField& field);
 
-class Line;
-
 // A port check's csv columns: each figure, and beside each return loss whether it is capped
 // ("input_return_loss_capped": yes or no). Empty fields without a check.
 void addCsvCheckHeadings(Line& line, std::string_view prefix);
@@ -76,6 +75,9 @@ void addCsvCheck(Line& line, const std::optional<PortCheck>& check);
 // or bridge) and "r1_side" (input, output, middle, or between the ports).
 void addArmPlaceHeadings(Line& line, const Arm& arm);
 void addArmPlace(Line& line, const Arm& arm);
+
+// The csv dialect the options ask for.
+[[nodiscard]] CsvDialect csvDialect(const Options& options);
 
 // Where an L's shunt arm is ("input", "output"); empty for the other networks.
 [[nodiscard]] std::string_view shuntAtText(const Options& options);

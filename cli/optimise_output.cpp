@@ -91,7 +91,8 @@ void writeText(std::string& out, const Optimised& found) {
 void writeCsv(std::string& out, const Optimised& found) {
     const Options& options = found.options;
     const Design& design = found.report.design;
-    Line heading(out);
+    beginCsv(out, csvDialect(options));
+    Line heading(out, csvDialect(options));
     for (const char* name : {"set", "network", "zin_ohm", "zout_ohm", "shunt_at", "loss_db",
                              "series", "pairs", "min_return_loss_db"}) {
         heading.add(name);
@@ -105,7 +106,7 @@ void writeCsv(std::string& out, const Optimised& found) {
     heading.finish();
     const auto row = [&](std::string_view set, const std::vector<design::Part>* parts,
                          const PortCheck* check) {
-        Line line(out);
+        Line line(out, csvDialect(options));
         line.add(set);
         line.add(networkName(design.network));
         line.add(entryText(design.zin));

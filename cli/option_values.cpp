@@ -375,6 +375,9 @@ std::optional<Refusal> completeOptions(Options& options) {
     if (options.pairs && !options.optimise) {
         return Refusal{"--pairs: only with --optimise"};
     }
+    if (options.decimalComma && options.format != OutputFormat::Csv) {
+        return Refusal{"--decimal-comma: only with --format csv"};
+    }
     if (options.optimise) {
         if (!options.series) {
             return Refusal{"--optimise: needs --series, the values to choose from"};

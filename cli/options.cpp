@@ -156,6 +156,9 @@ public:
         m_app.add_flag("--optimise", options.optimise,
                        "search each arm's neighbouring --series values for the set\n"
                        "closest to the loss with both return losses kept");
+        m_app.add_flag("--decimal-comma", options.decimalComma,
+                       "csv for spreadsheets whose decimal sign is a comma: ';' between\n"
+                       "fields, ',' in numbers, and a byte-order mark");
         m_app.add_flag("--pairs", options.pairs,
                        "with --optimise, an arm may also be two standard values in\n"
                        "series or in parallel");

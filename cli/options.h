@@ -27,6 +27,7 @@ struct Options : design::Request {
     std::string powerText;       // --power as typed
     std::string ratingText;      // --rating as typed
     OutputFormat format = OutputFormat::Text;
+    bool decimalComma = false;         // --decimal-comma: csv for spreadsheets with a decimal comma
     std::vector<double> frequenciesHz; // --freq, for the touchstone format
     std::string frequencyText;         // --freq as typed
     bool given = false;                // the resistors are the user's (check)

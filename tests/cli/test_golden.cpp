@@ -81,7 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Csv, MatchesGolden,
-    ::testing::Values(Golden{"pi_50_50_table_e24.csv",
+    ::testing::Values(Golden{"pi_75_50_10db_e24_decimal_comma.csv",
+                             {"pi", "--zin", "75", "--zout", "50", "--db", "10.5", "--series",
+                              "E24", "--format", "csv", "--decimal-comma"},
+                             0,
+                             ""},
+                      Golden{"pi_50_50_table_e24.csv",
                              {"pi", "--zin", "50", "--zout", "50", "--db", "3:30:3", "--series",
                               "E24", "--format", "csv"},
                              0,

@@ -177,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "--optimise: needs --series, the values to choose from"},
         Refusal{"pairs_without_optimise", with({"--series", "E24", "--pairs"}),
                 "--pairs: only with --optimise"},
+        Refusal{"decimal_comma_without_csv", with({"--decimal-comma"}),
+                "--decimal-comma: only with --format csv"},
         // Options the search cannot honour are refused, never dropped.
         Refusal{"optimise_with_tolerance",
                 with({"--series", "E24", "--optimise", "--tolerance", "1"}),
