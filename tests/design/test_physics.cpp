@@ -2,35 +2,44 @@
 // be built, wired with its input facing Zin, has the Pi and the T matched at both ports, each L at
 // its own, and the loss that was asked for; the minimum loss is where an arm changes sign.
 #include "design/attenuator.h"
+#include "design/catalogue.h"
 #include "design/two_port.h"
 #include "tests/design/case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace zelmarino::design {
 namespace {
 
 struct Shape {
-    const char* name;
+    std::string name;
     Network network;
     bool matchedAtInput;
     bool matchedAtOutput;
     bool equalImpedancesOnly = false;
 };
 
-const auto shapes = ::testing::Values(
-    Shape{"pi", Network::Pi, true, true}, Shape{"t", Network::T, true, true},
-    Shape{"l_out", Network::LOut, false, true}, Shape{"l_in", Network::LIn, true, false});
-
-// The balanced pads, analysed as built with their ports between the two legs, and the
-// bridged T, only ever designed between equal impedances.
-const auto moreShapes =
-    ::testing::Values(Shape{"h", Network::H, true, true}, Shape{"o", Network::O, true, true},
-                      Shape{"bridged_t", Network::BridgedT, true, true, true});
+// Every network of the catalogue, or the window's alone; the balanced pads are analysed as
+// built with their ports between the two legs.
+std::vector<Shape> shapes(bool windowOnly) {
+    std::vector<Shape> found;
+    for (const NetworkEntry& entry : catalogue()) {
+        if (windowOnly && !entry.inWindow) {
+            continue;
+        }
+        std::string name(entry.command);
+        std::replace(name.begin(), name.end(), '-', '_');
+        found.push_back({name, entry.network, entry.matched != Matched::Output,
+                         entry.matched != Matched::Input, entry.equalImpedancesOnly});
+    }
+    return found;
+}
 
 bool matched(double seen, double wanted, double relative) {
     return std::abs(seen - wanted) <= relative * wanted;
@@ -93,8 +102,8 @@ TEST_P(ExactDesign, is_matched_where_it_should_be_and_loses_what_was_asked) {
     EXPECT_GT(checked, 3500);
 }
 
-INSTANTIATE_TEST_SUITE_P(Networks, ExactDesign, shapes, testing::CaseName{});
-INSTANTIATE_TEST_SUITE_P(BalancedAndBridged, ExactDesign, moreShapes, testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(Catalogue, ExactDesign, ::testing::ValuesIn(shapes(false)),
+                         testing::CaseName{});
 
 // The role of the arm that the design notes name as negative below the minimum loss.
 ArmRole negativeRole(Network network, bool inputLarger) {
@@ -139,7 +148,8 @@ TEST_P(MinimumLoss, is_where_the_named_arm_changes_sign) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Networks, MinimumLoss, shapes, testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(Window, MinimumLoss, ::testing::ValuesIn(shapes(true)),
+                         testing::CaseName{});
 
 // At the minimum loss of the Pi and the T, both Ls become the same network, matched at both
 // ports: the Pi has lost one shunt arm, the T one series arm.
