@@ -1,8 +1,8 @@
 #include "cli/check_command.h"
 
-#include "cli/check_output.h"
+#include "formats/check_output.h"
 #include "cli/option_values.h"
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 #include "design/placement.h"
 #include "design/two_port.h"
 
@@ -12,6 +12,8 @@
 #include <vector>
 
 namespace zelmarino::cli {
+
+using namespace formats;
 
 struct CheckCommand::Typed {
     std::string network;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "cli/options.h"
-#include "cli/report.h"
 #include "cli/run.h"
 
 #include <memory>
@@ -46,7 +45,7 @@ private:
 
 // The network as built and its check, laid out as a design's report is (see check_output.h);
 // nothing when it cannot be solved.
-[[nodiscard]] std::optional<DesignReport> checkNetwork(const CheckOptions& check);
+[[nodiscard]] std::optional<formats::DesignReport> checkNetwork(const CheckOptions& check);
 
 // Loss, port resistances, return losses, VSWR and |Γ| of the network as built and, with
 // --power, what each resistor dissipates, in the format asked for.

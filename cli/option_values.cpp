@@ -1,7 +1,7 @@
 #include "cli/option_values.h"
 
 #include "cli/number_input.h"
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 #include "cli/quantity_reader.h"
 #include "design/attenuator.h"
 #include "design/checked.h"
@@ -16,6 +16,8 @@
 #include <vector>
 
 namespace zelmarino::cli {
+
+using namespace formats;
 
 namespace {
 

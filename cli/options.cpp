@@ -4,7 +4,7 @@
 #include "cli/frequency_option.h"
 #include "cli/help_text.h"
 #include "cli/option_values.h"
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 
 #include <CLI/CLI.hpp>
 #include <array>
@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace zelmarino::cli {
+
+using namespace formats;
 
 namespace {
 

@@ -1,17 +1,17 @@
 #include "cli/run.h"
 
 #include "cli/check_command.h"
-#include "cli/csv_output.h"
-#include "cli/design_writer.h"
-#include "cli/json_output.h"
-#include "cli/optimise_output.h"
+#include "formats/csv_output.h"
+#include "formats/design_writer.h"
+#include "formats/json_output.h"
+#include "formats/optimise_output.h"
 #include "cli/option_values.h"
 #include "cli/options.h"
-#include "cli/output_common.h"
-#include "cli/report.h"
-#include "cli/spice_output.h"
-#include "cli/text_output.h"
-#include "cli/touchstone_output.h"
+#include "formats/output_common.h"
+#include "formats/report.h"
+#include "formats/spice_output.h"
+#include "formats/text_output.h"
+#include "formats/touchstone_output.h"
 #include "design/checked.h"
 #include "text/number_text.h"
 #include "version.h"
@@ -22,7 +22,31 @@
 
 namespace zelmarino::cli {
 
+using namespace formats;
+
 namespace {
+
+// One design, its nearest set of the series and the set the search found, each with its
+// check. Exit status 1 when the design cannot be built or no set keeps the return loss.
+RunResult runOptimise(const Options& options) {
+    const float loss = options.lossesDb.front();
+    const DesignReport report = design::evaluateDesign(options, loss);
+    if (!report.realisable() || !report.standardOhms || !report.standard) {
+        return {exitBelowMinimum, "",
+                "zelmarino-calc: --optimise: the loss is below the minimum of " +
+                    fixedPoint(report.design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
+    }
+    RunResult result;
+    writeOptimised(result.out, options, loss, report);
+    if (!report.optimised) {
+        result.exitStatus = exitBelowMinimum;
+        result.err = "zelmarino-calc: --optimise: no set of neighbouring " +
+                     std::string(seriesName(*options.series)) + " values keeps " +
+                     std::string(floorKept(options.network)) + " at " +
+                     significant(options.minReturnLossDb, 6) + " dB\n";
+    }
+    return result;
+}
 
 constexpr std::string_view programName = "zelmarino-calc";
 

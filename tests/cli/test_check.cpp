@@ -1,7 +1,7 @@
 // zelmarino-calc check: arms written as the user has them, analysed where the design report
 // places them.
 #include "cli/check_command.h"
-#include "cli/fields.h"
+#include "formats/fields.h"
 #include "tests/cli/case_name.h"
 #include "text/number_text.h"
 
@@ -14,6 +14,7 @@
 #include <vector>
 
 namespace zelmarino::cli {
+using namespace formats;
 namespace {
 
 CheckOptions parsedCheck(std::vector<std::string_view> arguments) {

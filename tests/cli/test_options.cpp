@@ -7,6 +7,7 @@
 #include <vector>
 
 namespace zelmarino::cli {
+using namespace formats;
 namespace {
 
 Options parsed(std::vector<std::string_view> arguments) {

@@ -1,9 +1,9 @@
 // What the command line reports of a design: the window's texts, and which checks a design
 // that cannot be built leaves out.
-#include "cli/json_text.h"
+#include "formats/json_text.h"
 #include "cli/options.h"
-#include "cli/output_common.h"
-#include "cli/report.h"
+#include "formats/output_common.h"
+#include "formats/report.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace zelmarino::cli {
+using namespace formats;
 namespace {
 
 // The window's texts come along unchanged but for the ohm sign.

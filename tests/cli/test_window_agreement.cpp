@@ -4,7 +4,7 @@
 #include "calc/calculator.h"
 #include "calc/memory_view.h"
 #include "cli/options.h"
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 #include "tests/cli/case_name.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace zelmarino::cli {
+using namespace formats;
 namespace {
 
 struct Entries {

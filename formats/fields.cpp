@@ -1,7 +1,7 @@
-#include "cli/fields.h"
+#include "formats/fields.h"
 
-#include "cli/csv_line.h"
-#include "cli/output_common.h"
+#include "formats/csv_line.h"
+#include "formats/output_common.h"
 #include "design/two_port.h"
 #include "text/number_text.h"
 
@@ -9,7 +9,7 @@
 #include <cctype>
 #include <cmath>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 namespace {
 
@@ -185,4 +185,4 @@ std::vector<const ArmPowerField*> shownArmPowerFields(const Options& options) {
     return shown;
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -3,9 +3,9 @@
 // appears in the text, csv and json outputs alike.
 #pragma once
 
-#include "cli/csv_line.h"
-#include "cli/options.h"
-#include "cli/report.h"
+#include "formats/csv_line.h"
+#include "formats/request.h"
+#include "formats/report.h"
 
 #include <array>
 #include <optional>
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 // How a kind of figure is written: its unit as words take it ("ohm", for csv and json keys)
 // and as people read it ("Ω"), and its digits for readers and for machines.
@@ -107,4 +107,4 @@ extern const std::array<ArmPowerField, 4> armPowerFields;
 // The fields the options ask for, in the table's order.
 [[nodiscard]] std::vector<const ArmPowerField*> shownArmPowerFields(const Options& options);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

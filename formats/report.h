@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 using Network = design::Network;
 using design::Node;
@@ -32,4 +32,4 @@ using DesignReport = design::Report;
 // network (the balanced and bridged pads, an L with its shunt across the input).
 [[nodiscard]] std::string windowText(const Design& design, const Arm& arm);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -1,11 +1,11 @@
-#include "cli/json_text.h"
+#include "formats/json_text.h"
 
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 #include "text/number_text.h"
 
 #include <cmath>
 
-namespace zelmarino::cli::json {
+namespace zelmarino::formats::json {
 
 std::string number(double value, int digits) {
     return std::isfinite(value) ? significant(value, digits) : "null";
@@ -56,4 +56,4 @@ void appendCheck(std::string& out, const std::optional<PortCheck>& check) {
     out += '}';
 }
 
-} // namespace zelmarino::cli::json
+} // namespace zelmarino::formats::json

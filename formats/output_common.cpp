@@ -1,10 +1,10 @@
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 
 #include "text/resistor_text.h"
 
 #include <algorithm>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 double cappedReturnLoss(double db) {
     return std::min(db, returnLossCeilingDb);
@@ -52,4 +52,4 @@ std::string armRoles(const Design& design) {
     return roles;
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

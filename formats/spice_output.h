@@ -3,8 +3,8 @@
 // comments say what each one is.
 #pragma once
 
-#include "cli/design_writer.h"
-#include "cli/options.h"
+#include "formats/design_writer.h"
+#include "formats/request.h"
 
 #include <memory>
 #include <optional>
@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 // Keeps `options`, which must outlive it.
 [[nodiscard]] std::unique_ptr<DesignWriter> spiceWriter(const Options& options);
@@ -25,4 +25,4 @@ namespace zelmarino::cli {
 void writeSubcircuitBody(std::string& out, const std::string& name, const Design& design,
                          const std::optional<std::vector<double>>& replaced);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

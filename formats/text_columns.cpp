@@ -1,9 +1,9 @@
-#include "cli/text_columns.h"
+#include "formats/text_columns.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 std::size_t displayWidth(const std::string& text) {
     // Every byte but the continuation bytes of UTF-8 starts a character.
@@ -69,4 +69,4 @@ void TextColumns::writeRow(std::string& out, const std::vector<std::string>& cel
     out += '\n';
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -2,14 +2,14 @@
 // design of a table has the same columns; those of options not given are left out.
 #pragma once
 
-#include "cli/design_writer.h"
-#include "cli/options.h"
+#include "formats/design_writer.h"
+#include "formats/request.h"
 
 #include <memory>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 // Keeps `options`, which must outlive it.
 [[nodiscard]] std::unique_ptr<DesignWriter> csvWriter(const Options& options);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -7,16 +7,16 @@
 // `toleratedWatts`.
 #pragma once
 
-#include "cli/options.h"
-#include "cli/report.h"
+#include "formats/request.h"
+#include "formats/report.h"
 
 #include <string>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 void writeCheckText(std::string& out, const CheckOptions& check, const DesignReport& built);
 void writeCheckCsv(std::string& out, const CheckOptions& check, const DesignReport& built);
 void writeCheckJson(std::string& out, const CheckOptions& check, const DesignReport& built);
 void writeCheckSpice(std::string& out, const CheckOptions& check, const DesignReport& built);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

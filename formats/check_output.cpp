@@ -1,16 +1,16 @@
-#include "cli/check_output.h"
+#include "formats/check_output.h"
 
-#include "cli/csv_line.h"
-#include "cli/fields.h"
-#include "cli/json_text.h"
-#include "cli/output_common.h"
-#include "cli/spice_output.h"
-#include "cli/text_columns.h"
+#include "formats/csv_line.h"
+#include "formats/fields.h"
+#include "formats/json_text.h"
+#include "formats/output_common.h"
+#include "formats/spice_output.h"
+#include "formats/text_columns.h"
 #include "text/number_text.h"
 
 #include <vector>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 namespace {
 
@@ -213,4 +213,4 @@ void writeCheckSpice(std::string& out, const CheckOptions& check, const DesignRe
     writeSubcircuitBody(out, name, design, std::nullopt);
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -1,13 +1,13 @@
 // Small pieces that every output format shares.
 #pragma once
 
-#include "cli/report.h"
+#include "formats/report.h"
 #include "text/entry_text.h"
 
 #include <string>
 #include <string_view>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 // Return losses are reported up to this: beyond it a port is matched to better than one part
 // in a million, and the figure would only measure rounding noise.
@@ -26,4 +26,4 @@ template <typename... Parts> void append(std::string& out, const Parts&... parts
 // "R1 shunt across the input port, R2 series, R3 shunt across the output port".
 [[nodiscard]] std::string armRoles(const Design& design);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

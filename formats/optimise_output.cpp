@@ -1,17 +1,17 @@
-#include "cli/optimise_output.h"
+#include "formats/optimise_output.h"
 
-#include "cli/csv_line.h"
-#include "cli/fields.h"
-#include "cli/json_text.h"
-#include "cli/output_common.h"
-#include "cli/text_columns.h"
+#include "formats/csv_line.h"
+#include "formats/fields.h"
+#include "formats/json_text.h"
+#include "formats/output_common.h"
+#include "formats/text_columns.h"
 #include "text/number_text.h"
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 namespace {
 
@@ -19,8 +19,8 @@ namespace {
 struct Optimised {
     const Options& options;
     float lossDb;
-    DesignReport report;
-    std::optional<design::StandardSet> best;
+    const DesignReport& report;
+    const std::optional<design::StandardSet>& best;
 };
 
 std::string partText(const design::Part& part) {
@@ -39,7 +39,8 @@ std::vector<design::Part> nearestParts(const DesignReport& report) {
     return parts;
 }
 
-// The return losses the search keeps: an L matches one port only.
+} // namespace
+
 std::string_view floorKept(Network network) {
     switch (design::entryOf(network).matched) {
     case design::Matched::Input:
@@ -51,6 +52,8 @@ std::string_view floorKept(Network network) {
     }
     return "both return losses";
 }
+
+namespace {
 
 void writeText(std::string& out, const Optimised& found) {
     const Options& options = found.options;
@@ -182,38 +185,22 @@ void writeJson(std::string& out, const Optimised& found) {
 
 } // namespace
 
-RunResult runOptimise(const Options& options) {
-    const float loss = options.lossesDb.front();
-    Optimised found{options, loss, design::evaluateDesign(options, loss), std::nullopt};
-    const Design& design = found.report.design;
-    if (!found.report.realisable() || !found.report.standardOhms || !found.report.standard) {
-        return {exitBelowMinimum, "",
-                "zelmarino-calc: --optimise: the loss is below the minimum of " +
-                    fixedPoint(design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
-    }
-    found.best = found.report.optimised;
-    RunResult result;
+void writeOptimised(std::string& out, const Options& options, float lossDb,
+                    const DesignReport& report) {
+    const Optimised found{options, lossDb, report, report.optimised};
     switch (options.format) {
     case OutputFormat::Csv:
-        writeCsv(result.out, found);
+        writeCsv(out, found);
         break;
     case OutputFormat::Json:
-        writeJson(result.out, found);
+        writeJson(out, found);
         break;
     case OutputFormat::Text:
     case OutputFormat::Spice:      // refused when read
     case OutputFormat::Touchstone: // refused when read
-        writeText(result.out, found);
+        writeText(out, found);
         break;
     }
-    if (!found.best) {
-        result.exitStatus = exitBelowMinimum;
-        result.err = "zelmarino-calc: --optimise: no set of neighbouring " +
-                     std::string(seriesName(*options.series)) + " values keeps " +
-                     std::string(floorKept(options.network)) + " at " +
-                     significant(options.minReturnLossDb, 6) + " dB\n";
-    }
-    return result;
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -3,13 +3,13 @@
 // frequency of --freq (a resistive pad is the same at all of them).
 #pragma once
 
-#include "cli/options.h"
-#include "cli/report.h"
+#include "formats/request.h"
+#include "formats/report.h"
 
 #include <string>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 void writeTouchstone(std::string& out, const Options& options, const DesignReport& report);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -1,13 +1,13 @@
 // The pieces of json that every json output writes alike: numbers, texts and a port check.
 #pragma once
 
-#include "cli/fields.h"
+#include "formats/fields.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace zelmarino::cli::json {
+namespace zelmarino::formats::json {
 
 // `digits` significant digits; null where it is not a number.
 [[nodiscard]] std::string number(double value, int digits = 9);
@@ -25,4 +25,4 @@ void appendCapped(std::string& out, const CheckField& field, double value);
 // {"input_ohm": …, "loss_db": …}, every check field in order; null without a check.
 void appendCheck(std::string& out, const std::optional<PortCheck>& check);
 
-} // namespace zelmarino::cli::json
+} // namespace zelmarino::formats::json

@@ -1,16 +1,16 @@
 // Laid out by hand rather than through a json library: a table of a million designs spends
 // most of its time here, and a tree per design dumped by nlohmann-json took 4.3 times the
 // instructions of the whole run, and printed its own number texts.
-#include "cli/json_output.h"
+#include "formats/json_output.h"
 
-#include "cli/fields.h"
-#include "cli/json_text.h"
-#include "cli/output_common.h"
+#include "formats/fields.h"
+#include "formats/json_text.h"
+#include "formats/output_common.h"
 #include "text/number_text.h"
 
 #include <cmath>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 namespace {
 
@@ -133,4 +133,4 @@ std::unique_ptr<DesignWriter> jsonWriter(const Options& options) {
     return std::make_unique<JsonWriter>(options);
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -1,15 +1,15 @@
-#include "cli/csv_output.h"
+#include "formats/csv_output.h"
 
-#include "cli/csv_line.h"
-#include "cli/fields.h"
-#include "cli/output_common.h"
+#include "formats/csv_line.h"
+#include "formats/fields.h"
+#include "formats/output_common.h"
 #include "text/number_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <vector>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 namespace {
 
@@ -168,4 +168,4 @@ std::unique_ptr<DesignWriter> csvWriter(const Options& options) {
     return std::make_unique<CsvWriter>(options);
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

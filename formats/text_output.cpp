@@ -1,14 +1,14 @@
-#include "cli/text_output.h"
+#include "formats/text_output.h"
 
-#include "cli/fields.h"
-#include "cli/output_common.h"
-#include "cli/text_columns.h"
+#include "formats/fields.h"
+#include "formats/output_common.h"
+#include "formats/text_columns.h"
 #include "design/placement.h"
 #include "text/number_text.h"
 
 #include <algorithm>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 namespace {
 
@@ -305,4 +305,4 @@ std::unique_ptr<DesignWriter> textTableWriter(const Options& options) {
     return std::make_unique<TextTableWriter>(options);
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -1,13 +1,13 @@
-#include "cli/spice_output.h"
+#include "formats/spice_output.h"
 
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 #include "text/number_text.h"
 
 #include <cctype>
 #include <cmath>
 #include <utility>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 namespace {
 
@@ -141,4 +141,4 @@ std::unique_ptr<DesignWriter> spiceWriter(const Options& options) {
     return std::make_unique<SpiceWriter>(options);
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

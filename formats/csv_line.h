@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 enum class CsvDialect { Plain, DecimalComma };
 
@@ -62,4 +62,4 @@ private:
     bool m_started = false;
 };
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

@@ -2,11 +2,11 @@
 // is written as it is made and held nowhere whole.
 #pragma once
 
-#include "cli/report.h"
+#include "formats/report.h"
 
 #include <string>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 class DesignWriter {
 public:
@@ -28,4 +28,4 @@ public:
     virtual void end(std::string& /*out*/) {}
 };
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

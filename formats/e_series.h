@@ -4,10 +4,10 @@
 
 #include "design/e_series.h"
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 using ESeries = design::ESeries;
 using design::seriesName;
 using design::seriesNamed;
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

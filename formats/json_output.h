@@ -2,14 +2,14 @@
 // loss. Every key is always there; what was not asked for, or cannot be had, is null.
 #pragma once
 
-#include "cli/design_writer.h"
-#include "cli/options.h"
+#include "formats/design_writer.h"
+#include "formats/request.h"
 
 #include <memory>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 // Keeps `options`, which must outlive it.
 [[nodiscard]] std::unique_ptr<DesignWriter> jsonWriter(const Options& options);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

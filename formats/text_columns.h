@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 enum class Align { Left, Right };
 
@@ -39,4 +39,4 @@ private:
 
 [[nodiscard]] std::size_t displayWidth(const std::string& text);
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats

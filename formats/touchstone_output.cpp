@@ -1,10 +1,10 @@
-#include "cli/touchstone_output.h"
+#include "formats/touchstone_output.h"
 
-#include "cli/output_common.h"
+#include "formats/output_common.h"
 #include "design/s_parameters.h"
 #include "text/number_text.h"
 
-namespace zelmarino::cli {
+namespace zelmarino::formats {
 
 void writeTouchstone(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
@@ -50,4 +50,4 @@ void writeTouchstone(std::string& out, const Options& options, const DesignRepor
     out += "[End]\n";
 }
 
-} // namespace zelmarino::cli
+} // namespace zelmarino::formats
