@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -218,10 +219,11 @@ TEST(WilkinsonDivider, at_its_frequency_splits_evenly_and_isolates_the_outputs) 
     const auto s = acSParameters(circuit, ports, f0);
     ASSERT_TRUE(s);
     const Complex half = -1i / std::numbers::sqrt2;
-    const Complex expected[3][3] = {{0.0, half, half}, {half, 0.0, 0.0}, {half, 0.0, 0.0}};
+    const std::array<std::array<Complex, 3>, 3> expected = {
+        {{0.0, half, half}, {half, 0.0, 0.0}, {half, 0.0, 0.0}}};
     for (std::size_t i = 0; i < 3; ++i) {
         for (std::size_t j = 0; j < 3; ++j) {
-            EXPECT_LT(std::abs((*s)(i, j) - expected[i][j]), 1e-12) << i << ", " << j;
+            EXPECT_LT(std::abs((*s)(i, j) - expected.at(i).at(j)), 1e-12) << i << ", " << j;
         }
     }
 }
