@@ -1,0 +1,408 @@
+#include "design/ac_circuit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <utility>
+
+namespace zelmarino::design {
+
+namespace {
+
+using namespace std::complex_literals;
+
+constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
+
+// Nodes joined, as a small union-find.
+class Groups {
+public:
+    explicit Groups(std::size_t nodes)
+        : m_parent(nodes) {
+        for (std::size_t i = 0; i < nodes; ++i) {
+            m_parent[i] = i;
+        }
+    }
+    [[nodiscard]] std::size_t root(std::size_t node) const {
+        while (m_parent.at(node) != node) {
+            node = m_parent.at(node);
+        }
+        return node;
+    }
+    void join(std::size_t a, std::size_t b) { m_parent.at(root(a)) = root(b); }
+
+private:
+    std::vector<std::size_t> m_parent;
+};
+
+struct Admittance {
+    NodeId a;
+    NodeId b;
+    Complex siemens;
+};
+
+// A line at one frequency. Where sin θ is small the admittance matrix, with its cot θ and
+// csc θ, grows without bound, and at θ = kπ it does not exist: there the line is stamped in
+// its chain form (V1 = A V2 + B I2, I1 = C V2 + D I2) with its two port currents as unknowns,
+// which holds at every length. Both forms are exact; the admittances keep the system small.
+struct LineAt {
+    const Line* line;
+    double cosine;
+    double sine;
+    [[nodiscard]] bool chained() const { return std::abs(sine) < 0.1; }
+};
+
+// A branch's admittance at `hz`, nothing for a wire; 0 for an open branch.
+std::optional<Complex> admittanceOf(const Branch& branch, double hz) {
+    const double omega = 2.0 * std::numbers::pi * hz;
+    switch (branch.kind) {
+    case Lumped::Resistor:
+        if (branch.value == 0.0) {
+            return std::nullopt;
+        }
+        return 1.0 / branch.value;
+    case Lumped::Inductor:
+        if (branch.value == 0.0 || omega == 0.0) {
+            return std::nullopt;
+        }
+        return 1.0 / (1i * omega * branch.value);
+    case Lumped::Capacitor:
+        return 1i * omega * branch.value;
+    }
+    return std::nullopt;
+}
+
+std::size_t nodeCountOf(const AcCircuit& circuit, std::span<const Admittance> terminations,
+                        std::span<const std::vector<AcInjection>> columns) {
+    NodeId highest = groundNode;
+    for (const Branch& b : circuit.branches) {
+        highest = std::max({highest, b.from, b.to});
+    }
+    for (const Line& l : circuit.lines) {
+        highest = std::max({highest, l.in, l.inReturn, l.out, l.outReturn});
+    }
+    for (const Admittance& t : terminations) {
+        highest = std::max({highest, t.a, t.b});
+    }
+    for (const auto& column : columns) {
+        for (const AcInjection& injection : column) {
+            highest = std::max(highest, injection.node);
+        }
+    }
+    return highest + 1;
+}
+
+// The equations: one row per unknown, the unknowns' coefficients then one column per
+// right-hand side.
+class System {
+public:
+    System(std::size_t unknowns, std::size_t columns)
+        : m_unknowns(unknowns)
+        , m_rows(unknowns, std::vector<Complex>(unknowns + columns))
+        , m_largest(unknowns) {}
+
+    void add(std::size_t row, std::size_t column, Complex value) {
+        if (row != none && column != none) {
+            m_rows.at(row).at(column) += value;
+            m_largest.at(row) = std::max(m_largest.at(row), std::abs(value));
+        }
+    }
+    // `value` times the voltage from `plus` to `minus`, into `row`.
+    void addAcross(std::size_t row, std::size_t plus, std::size_t minus, Complex value) {
+        if (plus != minus) {
+            add(row, plus, value);
+            add(row, minus, -value);
+        }
+    }
+    // A current of `value` times the voltage from `colPlus` to `colMinus`, leaving `rowPlus`
+    // and entering `rowMinus`.
+    void stampPair(std::size_t rowPlus, std::size_t rowMinus, std::size_t colPlus,
+                   std::size_t colMinus, Complex value) {
+        if (rowPlus != rowMinus) {
+            addAcross(rowPlus, colPlus, colMinus, value);
+            addAcross(rowMinus, colPlus, colMinus, -value);
+        }
+    }
+    void addSource(std::size_t row, std::size_t column, Complex amps) {
+        if (row != none) {
+            m_rows.at(row).at(m_unknowns + column) += amps;
+        }
+    }
+
+    // Gaussian elimination with partial pivoting, each row first divided by the largest
+    // coefficient stamped into it, so that rows of siemens and rows of ohms or plain ratios are
+    // judged alike, and a node whose admittances cancel (a tank at resonance) is found
+    // singular rather than scaled back up. The columns of the solution, each as long as the
+    // unknowns.
+    std::optional<std::vector<std::vector<Complex>>> solve() && {
+        const std::size_t n = m_unknowns;
+        const std::size_t width = n == 0 ? 0 : m_rows.front().size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const double scale = m_largest[i];
+            if (!(scale > 0.0) || !std::isfinite(scale)) {
+                return std::nullopt;
+            }
+            for (Complex& entry : m_rows[i]) {
+                entry /= scale;
+            }
+        }
+        for (std::size_t col = 0; col < n; ++col) {
+            std::size_t pivot = col;
+            for (std::size_t r = col + 1; r < n; ++r) {
+                if (std::abs(m_rows[r][col]) > std::abs(m_rows[pivot][col])) {
+                    pivot = r;
+                }
+            }
+            if (!(std::abs(m_rows[pivot][col]) > 1e-14)) {
+                return std::nullopt;
+            }
+            std::swap(m_rows[col], m_rows[pivot]);
+            for (std::size_t r = col + 1; r < n; ++r) {
+                const Complex factor = m_rows[r][col] / m_rows[col][col];
+                if (factor == 0.0) {
+                    continue;
+                }
+                for (std::size_t j = col; j < width; ++j) {
+                    m_rows[r][j] -= factor * m_rows[col][j];
+                }
+            }
+        }
+        std::vector<std::vector<Complex>> solutions(width - n, std::vector<Complex>(n));
+        for (std::size_t c = 0; c < solutions.size(); ++c) {
+            std::vector<Complex>& x = solutions[c];
+            for (std::size_t i = n; i-- > 0;) {
+                Complex sum = m_rows[i][n + c];
+                for (std::size_t j = i + 1; j < n; ++j) {
+                    sum -= m_rows[i][j] * x[j];
+                }
+                x[i] = sum / m_rows[i][i];
+            }
+        }
+        return solutions;
+    }
+
+private:
+    std::size_t m_unknowns;
+    std::vector<std::vector<Complex>> m_rows;
+    std::vector<double> m_largest; // of what was stamped into each row
+};
+
+bool isValid(const AcCircuit& circuit, double hz) {
+    if (!(hz >= 0.0) || !std::isfinite(hz)) {
+        return false;
+    }
+    return std::all_of(circuit.lines.begin(), circuit.lines.end(), [](const Line& l) {
+        return l.z0 > 0.0 && std::isfinite(l.z0) && l.delaySeconds >= 0.0 &&
+               std::isfinite(l.delaySeconds);
+    });
+}
+
+// The circuit with `terminations` added, solved for each column of injections: every node's
+// voltage, per column. A part with no path to the ground is referred to the first of
+// `references` in it, else to its lowest node.
+std::optional<std::vector<std::vector<Complex>>>
+solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> terminations,
+             std::span<const NodeId> references,
+             std::span<const std::vector<AcInjection>> columns) {
+    if (!isValid(circuit, hz)) {
+        return std::nullopt;
+    }
+    const std::size_t nodes = nodeCountOf(circuit, terminations, columns);
+    const auto within = [nodes](NodeId node) { return node < nodes; };
+    if (!std::all_of(references.begin(), references.end(), within)) {
+        return std::nullopt;
+    }
+
+    // Wires are merged, as the two-port analysis merges them, so that they stay exact.
+    Groups wired(nodes);
+    std::vector<Admittance> admittances(terminations.begin(), terminations.end());
+    for (const Branch& b : circuit.branches) {
+        const auto y = admittanceOf(b, hz);
+        if (!y) {
+            wired.join(b.from, b.to);
+        } else if (*y != 0.0) {
+            admittances.push_back({b.from, b.to, *y});
+        }
+    }
+    std::vector<LineAt> lines;
+    for (const Line& l : circuit.lines) {
+        // The whole turns dropped first, so that a long line keeps its phase precise.
+        const double theta = 2.0 * std::numbers::pi * std::fmod(hz * l.delaySeconds, 1.0);
+        lines.push_back({&l, std::cos(theta), std::sin(theta)});
+    }
+
+    // What touches what; a line joins each side's terminals but not its two sides.
+    Groups joined = wired;
+    for (const Admittance& y : admittances) {
+        joined.join(y.a, y.b);
+    }
+    for (const Line& l : circuit.lines) {
+        joined.join(l.in, l.inReturn);
+        joined.join(l.out, l.outReturn);
+    }
+    const std::size_t groundPart = joined.root(groundNode);
+    std::vector<bool> referred(nodes, false);
+    const auto refer = [&](NodeId node) {
+        const std::size_t part = joined.root(node);
+        if (part != groundPart && !referred[part]) {
+            referred[part] = true;
+            wired.join(node, groundNode);
+        }
+    };
+    for (const NodeId node : references) {
+        refer(node);
+    }
+    for (NodeId node = 0; node < nodes; ++node) {
+        refer(node);
+    }
+    // A floating part is measured from one of its nodes only if what enters it leaves it.
+    for (const auto& column : columns) {
+        std::vector<Complex> net(nodes);
+        std::vector<double> total(nodes);
+        for (const AcInjection& injection : column) {
+            const std::size_t part = joined.root(injection.node);
+            net[part] += injection.amps;
+            total[part] += std::abs(injection.amps);
+        }
+        for (std::size_t part = 0; part < nodes; ++part) {
+            if (part != groundPart && std::abs(net[part]) > 1e-12 * total[part]) {
+                return std::nullopt;
+            }
+        }
+    }
+
+    const std::size_t ground = wired.root(groundNode);
+    std::vector<std::size_t> unknownOf(nodes, none); // of each node
+    std::vector<std::size_t> unknownOfGroup(nodes, none);
+    std::size_t unknowns = 0;
+    for (NodeId node = 0; node < nodes; ++node) {
+        const std::size_t group = wired.root(node);
+        if (group != ground) {
+            if (unknownOfGroup[group] == none) {
+                unknownOfGroup[group] = unknowns++;
+            }
+            unknownOf[node] = unknownOfGroup[group];
+        }
+    }
+    const std::size_t voltages = unknowns;
+    unknowns += 2 * static_cast<std::size_t>(std::count_if(
+                        lines.begin(), lines.end(), [](const LineAt& l) { return l.chained(); }));
+
+    System system(unknowns, columns.size());
+    for (const Admittance& y : admittances) {
+        const std::size_t a = unknownOf[y.a];
+        const std::size_t b = unknownOf[y.b];
+        system.stampPair(a, b, a, b, y.siemens);
+    }
+    std::size_t nextCurrent = voltages;
+    for (const LineAt& at : lines) {
+        const Line& l = *at.line;
+        const std::size_t in = unknownOf[l.in];
+        const std::size_t inReturn = unknownOf[l.inReturn];
+        const std::size_t out = unknownOf[l.out];
+        const std::size_t outReturn = unknownOf[l.outReturn];
+        if (!at.chained()) {
+            const Complex self = -1i * at.cosine / (at.sine * l.z0);
+            const Complex mutual = 1i / (at.sine * l.z0);
+            system.stampPair(in, inReturn, in, inReturn, self);
+            system.stampPair(in, inReturn, out, outReturn, mutual);
+            system.stampPair(out, outReturn, in, inReturn, mutual);
+            system.stampPair(out, outReturn, out, outReturn, self);
+            continue;
+        }
+        // i1 flows into the line at `in`, i2 out of it at `out`.
+        const std::size_t i1 = nextCurrent++;
+        const std::size_t i2 = nextCurrent++;
+        const Complex a = at.cosine;
+        const Complex b = 1i * l.z0 * at.sine;
+        const Complex c = 1i * at.sine / l.z0;
+        if (in != inReturn) {
+            system.add(in, i1, 1.0);
+            system.add(inReturn, i1, -1.0);
+        }
+        if (out != outReturn) {
+            system.add(out, i2, -1.0);
+            system.add(outReturn, i2, 1.0);
+        }
+        system.addAcross(i1, in, inReturn, 1.0);
+        system.addAcross(i1, out, outReturn, -a);
+        system.add(i1, i2, -b);
+        system.add(i2, i1, 1.0);
+        system.addAcross(i2, out, outReturn, -c);
+        system.add(i2, i2, -a);
+    }
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        for (const AcInjection& injection : columns[c]) {
+            system.addSource(unknownOf[injection.node], c, injection.amps);
+        }
+    }
+
+    const auto solutions = std::move(system).solve();
+    if (!solutions) {
+        return std::nullopt;
+    }
+    std::vector<std::vector<Complex>> atNodes;
+    for (const std::vector<Complex>& x : *solutions) {
+        std::vector<Complex>& v = atNodes.emplace_back(nodes);
+        for (NodeId node = 0; node < nodes; ++node) {
+            v[node] = unknownOf[node] == none ? 0.0 : x[unknownOf[node]];
+        }
+    }
+    return atNodes;
+}
+
+} // namespace
+
+AcCircuit acCircuitOf(std::span<const Resistor> resistors) {
+    AcCircuit circuit;
+    for (const Resistor& r : resistors) {
+        circuit.branches.push_back({Lumped::Resistor, nodeIdOf(r.from), nodeIdOf(r.to), r.ohms});
+    }
+    return circuit;
+}
+
+std::optional<std::vector<Complex>> solveAc(const AcCircuit& circuit, double hz,
+                                            std::span<const AcInjection> injections) {
+    const std::vector<AcInjection> column(injections.begin(), injections.end());
+    const auto solution = solveColumns(circuit, hz, {}, {}, std::span(&column, 1));
+    if (!solution) {
+        return std::nullopt;
+    }
+    return solution->front();
+}
+
+std::optional<PortMatrix> acSParameters(const AcCircuit& circuit, std::span<const AcPort> ports,
+                                        double hz) {
+    std::vector<Admittance> terminations;
+    std::vector<NodeId> references;
+    std::vector<std::vector<AcInjection>> columns;
+    for (const AcPort& port : ports) {
+        if (!(port.referenceOhms > 0.0) || !std::isfinite(port.referenceOhms)) {
+            return std::nullopt;
+        }
+        terminations.push_back({port.node, port.returnNode, 1.0 / port.referenceOhms});
+        references.push_back(port.returnNode);
+        // A source of 1 V behind the reference, in its Norton form.
+        const double amps = 1.0 / port.referenceOhms;
+        columns.push_back({{port.node, amps}, {port.returnNode, -amps}});
+    }
+    const auto solutions = solveColumns(circuit, hz, terminations, references, columns);
+    if (!solutions) {
+        return std::nullopt;
+    }
+    // With real references, the driven port j reflects 2 Vj - 1 of the source's 1 V, and
+    // port i, terminated, passes on 2 Vi · sqrt(Zj / Zi).
+    PortMatrix s(ports.size());
+    for (std::size_t j = 0; j < ports.size(); ++j) {
+        const std::vector<Complex>& v = (*solutions)[j];
+        for (std::size_t i = 0; i < ports.size(); ++i) {
+            const Complex across = v[ports[i].node] - v[ports[i].returnNode];
+            s(i, j) =
+                i == j ? 2.0 * across - 1.0
+                       : 2.0 * across * std::sqrt(ports[j].referenceOhms / ports[i].referenceOhms);
+        }
+    }
+    return s;
+}
+
+} // namespace zelmarino::design
