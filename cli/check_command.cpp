@@ -1,10 +1,10 @@
 #include "cli/check_command.h"
 
-#include "formats/check_output.h"
 #include "cli/option_values.h"
-#include "formats/output_common.h"
 #include "design/placement.h"
 #include "design/two_port.h"
+#include "formats/check_output.h"
+#include "formats/output_common.h"
 
 #include <CLI/CLI.hpp>
 #include <array>

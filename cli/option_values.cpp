@@ -1,11 +1,11 @@
 #include "cli/option_values.h"
 
 #include "cli/number_input.h"
-#include "formats/output_common.h"
 #include "cli/quantity_reader.h"
 #include "design/attenuator.h"
 #include "design/checked.h"
 #include "design/evaluation.h"
+#include "formats/output_common.h"
 #include "text/number_text.h"
 
 #include <algorithm>

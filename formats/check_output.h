@@ -7,8 +7,8 @@
 // `toleratedWatts`.
 #pragma once
 
-#include "formats/request.h"
 #include "formats/report.h"
+#include "formats/request.h"
 
 #include <string>
 

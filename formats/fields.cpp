@@ -1,8 +1,8 @@
 #include "formats/fields.h"
 
+#include "design/two_port.h"
 #include "formats/csv_line.h"
 #include "formats/output_common.h"
-#include "design/two_port.h"
 #include "text/number_text.h"
 
 #include <algorithm>

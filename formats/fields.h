@@ -4,8 +4,8 @@
 #pragma once
 
 #include "formats/csv_line.h"
-#include "formats/request.h"
 #include "formats/report.h"
+#include "formats/request.h"
 
 #include <array>
 #include <optional>

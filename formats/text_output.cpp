@@ -1,9 +1,9 @@
 #include "formats/text_output.h"
 
+#include "design/placement.h"
 #include "formats/fields.h"
 #include "formats/output_common.h"
 #include "formats/text_columns.h"
-#include "design/placement.h"
 #include "text/number_text.h"
 
 #include <algorithm>

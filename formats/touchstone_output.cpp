@@ -1,7 +1,7 @@
 #include "formats/touchstone_output.h"
 
-#include "formats/output_common.h"
 #include "design/s_parameters.h"
+#include "formats/output_common.h"
 #include "text/number_text.h"
 
 namespace zelmarino::formats {

@@ -3,8 +3,8 @@
 // frequency of --freq (a resistive pad is the same at all of them).
 #pragma once
 
-#include "formats/request.h"
 #include "formats/report.h"
+#include "formats/request.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // What the command line reports of a design: the window's texts, and which checks a design
 // that cannot be built leaves out.
-#include "formats/json_text.h"
 #include "cli/options.h"
+#include "formats/json_text.h"
 #include "formats/output_common.h"
 #include "formats/report.h"
 
