@@ -59,6 +59,13 @@ void applyLook(QWidget* widget, const StoredControl& control) {
     }
 }
 
+// The caption the layout gives the control of that name.
+std::string_view storedCaption(std::string_view name) {
+    const auto* control = std::find_if(form1Layout.begin(), form1Layout.end(),
+                                       [name](const StoredControl& c) { return c.name == name; });
+    return control != form1Layout.end() ? control->caption : std::string_view();
+}
+
 // Buttons keep their stored size unless their caption needs more room.
 void fitButton(QAbstractButton* button, const QRect& stored, Qt::Alignment anchor) {
     int needed = 0;
@@ -141,6 +148,8 @@ void Form1::buildControls(QWidget* clientArea) {
             applyLook(edit, control);
             edit->setAlignment(control.alignment | Qt::AlignVCenter);
             edit->setGeometry(stored);
+            // "Impedenza  Zin" is spaced for the eye; a screen reader needs one space.
+            edit->setAccessibleName(qText(storedCaption(control.labelledBy)).simplified());
             widget = edit;
             break;
         }

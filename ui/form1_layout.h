@@ -25,6 +25,9 @@ struct StoredControl {
     Qt::Alignment alignment = Qt::AlignLeft;
     QRgb color = 0; // 0: the default text colour
     bool transparent = false;
+    // The label whose caption names this control to a screen reader: an entry field shows no
+    // caption of its own.
+    std::string_view labelledBy = {};
 };
 
 inline constexpr TwipsRect form1ClientArea{0, 0, 5610, 5325};
@@ -61,7 +64,8 @@ inline constexpr std::array<StoredControl, 25> form1Layout{{
      .geometry = {1800, 3120, 855, 375},
      .points = 9.75,
      .bold = true,
-     .alignment = Qt::AlignHCenter},
+     .alignment = Qt::AlignHCenter,
+     .labelledBy = "Label1"},
     {.name = "Label2",
      .kind = ControlKind::Label,
      .caption = "Impedenza Zout",
@@ -72,7 +76,8 @@ inline constexpr std::array<StoredControl, 25> form1Layout{{
      .geometry = {1800, 3840, 855, 375},
      .points = 9.75,
      .bold = true,
-     .alignment = Qt::AlignHCenter},
+     .alignment = Qt::AlignHCenter,
+     .labelledBy = "Label2"},
     {.name = "Label3",
      .kind = ControlKind::Label,
      .caption = "Attenuazione",
@@ -83,7 +88,8 @@ inline constexpr std::array<StoredControl, 25> form1Layout{{
      .geometry = {1800, 4560, 855, 375},
      .points = 9.75,
      .bold = true,
-     .alignment = Qt::AlignHCenter},
+     .alignment = Qt::AlignHCenter,
+     .labelledBy = "Label3"},
     {.name = "Command1",
      .kind = ControlKind::CommandButton,
      .caption = "Calcola",

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from process start to the first painted frame of the main window,
-# and peak resident memory, for the program and for a bare Qt window as the floor, with a plain
-# window holding only a menu bar and a label as a reference point. They run in turn on a
+# and peak resident memory, for the program and for a bare Qt window as the floor, with two
+# reference points: a plain window holding only a menu bar and a label, and the program's
+# window written plainly (the same controls, captions, fonts, picture and icon, with standard
+# widgets put at their stored places, nothing fitted or looked up). They run in turn on a
 # private Xvfb, RUNS times each after one warm-up run; the script prints the medians and the
-# ratios to the floor. Further programs named after the build directory (a variant of the
-# program, say) are measured in the same turns, so a change is judged against the same noise.
+# ratios to the floor, then the program's to the plain window with the same controls. Further
+# programs named after the build directory (a variant of the program, say) are measured in the
+# same turns, so a change is judged against the same noise.
 # Usage: bench/startup/startup.sh [build directory, default build/release] [program...]
 #        RUNS=20 by default.
 set -euo pipefail
@@ -17,12 +20,13 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     scripts/setup
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 fi
-cmake --build "$build" --target zelmarino bare_window menu_window first_paint_probe \
-    first_paint_timer >/dev/null
+cmake --build "$build" --target zelmarino bare_window menu_window plain_form \
+    first_paint_probe first_paint_timer >/dev/null
 
 program="$build/ui/zelmarino"
 floor="$build/bench/startup/bare_window"
 reference="$build/bench/startup/menu_window"
+plain="$build/bench/startup/plain_form"
 timer="$build/bench/startup/first_paint_timer"
 
 scratch="$(mktemp -d)"
@@ -52,11 +56,13 @@ export QT_PLUGIN_PATH="$build/bench/startup/plugins" QT_QPA_GENERIC_PLUGINS=firs
 measure() { "$timer" "$1" >>"$2"; }
 measure "$floor" /dev/null
 measure "$reference" /dev/null
+measure "$plain" /dev/null
 measure "$program" /dev/null
 for other in "${others[@]}"; do measure "$other" /dev/null; done
 for ((run = 0; run < runs; ++run)); do
     measure "$floor" "$scratch/floor"
     measure "$reference" "$scratch/reference"
+    measure "$plain" "$scratch/plain"
     measure "$program" "$scratch/program"
     for index in "${!others[@]}"; do measure "${others[$index]}" "$scratch/other$index"; done
 done
@@ -76,6 +82,7 @@ printf "  %-31s %17s   %18s   %14s\n" "medians of $runs runs each" "first frame"
     "processor time"
 row "bare Qt window (floor)" "$scratch/floor" "$scratch/floor"
 row "window, menu bar, label" "$scratch/reference" "$scratch/floor"
+row "same controls, written plainly" "$scratch/plain" "$scratch/floor"
 row "zelmarino" "$scratch/program" "$scratch/floor"
 for index in "${!others[@]}"; do
     name="${others[$index]}"
@@ -83,3 +90,9 @@ for index in "${!others[@]}"; do
     row "$name" "$scratch/other$index" "$scratch/floor"
 done
 printf "  %-31s %17.2f   %18.2f\n" "target for zelmarino" 1.15 1.2
+awk -v ms="$(median "$scratch/program" 1)" -v kib="$(median "$scratch/program" 2)" \
+    -v cpu="$(median "$scratch/program" 3)" -v pms="$(median "$scratch/plain" 1)" \
+    -v pkib="$(median "$scratch/plain" 2)" -v pcpu="$(median "$scratch/plain" 3)" 'BEGIN {
+    printf "  %-31s %17.2f   %18.2f   %11.2f\n", "zelmarino / written plainly", ms / pms,
+        kib / pkib, cpu / pcpu
+}'
