@@ -51,7 +51,7 @@ TEST(Report, leaves_out_standard_values_and_power_for_a_negative_arm) {
 TEST(JsonCheck, flags_each_return_loss_cut_at_the_ceiling) {
     constexpr double infinity = std::numeric_limits<double>::infinity();
     std::string out;
-    json::appendCheck(out, PortCheck{75.0, 50.0, infinity, 119.99, 10.0});
+    json::appendCheck(out, PortCheck{75.0, 50.0, infinity, 119.99, 10.0, 0.0, 1.0e-6});
     EXPECT_NE(out.find("\"input_return_loss_db\": 120.000000, \"input_return_loss_capped\": true,"),
               std::string::npos)
         << out;
@@ -60,7 +60,7 @@ TEST(JsonCheck, flags_each_return_loss_cut_at_the_ceiling) {
         std::string::npos)
         << out;
     out.clear();
-    json::appendCheck(out, PortCheck{75.0, 50.0, 120.0, 150.0, 10.0});
+    json::appendCheck(out, PortCheck{75.0, 50.0, 120.0, 150.0, 10.0, 1.0e-6, 0.0});
     EXPECT_NE(out.find("\"input_return_loss_capped\": true"), std::string::npos) << out;
     EXPECT_NE(out.find("\"output_return_loss_capped\": true"), std::string::npos) << out;
 }
