@@ -3,6 +3,7 @@
 #include "cli/check_command.h"
 #include "formats/fields.h"
 #include "tests/cli/case_name.h"
+#include "tests/design/placements.h"
 #include "text/number_text.h"
 
 #include <gtest/gtest.h>
@@ -107,52 +108,15 @@ TEST(Check, analyses_a_bridged_t_between_unequal_impedances) {
     EXPECT_NE(result.out.find("Loss (dB)"), std::string::npos) << result.out;
 }
 
-struct Designed {
-    std::string name;
-    Network network;
-    float zin;
-    float zout;
-    design::ShuntAt shuntAt;
-};
+using design::testing::Placement;
 
-// Every network of the catalogue, each way round where its impedances may differ, and an L
-// with its shunt at either port.
-std::vector<Designed> everyNetwork() {
-    std::vector<Designed> cases;
-    for (const design::NetworkEntry& entry : design::catalogue()) {
-        std::vector<std::pair<float, float>> impedances = {{75.0F, 75.0F}};
-        if (!entry.equalImpedancesOnly) {
-            impedances = {{600.0F, 50.0F}, {50.0F, 75.0F}};
-        }
-        std::vector<design::ShuntAt> shunts = {design::ShuntAt::Output};
-        if (!entry.armsShuntAtInput.empty()) {
-            shunts.push_back(design::ShuntAt::Input);
-        }
-        for (const auto& [zin, zout] : impedances) {
-            for (const design::ShuntAt shunt : shunts) {
-                std::string name = std::string(entry.command) + "_" +
-                                   std::to_string(static_cast<int>(zin)) + "_" +
-                                   std::to_string(static_cast<int>(zout)) +
-                                   (shunt == design::ShuntAt::Input ? "_shunt_at_input" : "");
-                std::replace(name.begin(), name.end(), '-', '_');
-                cases.push_back({name, entry.network, zin, zout, shunt});
-            }
-        }
-    }
-    return cases;
-}
-
-class DesignedValues : public ::testing::TestWithParam<Designed> {};
+class DesignedValues : public ::testing::TestWithParam<Placement> {};
 
 // A design's own values, checked, give back the design's check and power, figure for figure:
 // the check places every arm where the design report puts it, whichever port is the larger.
 TEST_P(DesignedValues, check_as_the_design_reports_them) {
-    const Designed& designed = GetParam();
     Options options;
-    options.network = designed.network;
-    options.zin = designed.zin;
-    options.zout = designed.zout;
-    options.shuntAt = designed.shuntAt;
+    static_cast<design::Request&>(options) = design::testing::requestFor(GetParam());
     options.availableWatts = 2.0;
     options.ratingWatts = 0.25;
     const DesignReport report = design::evaluateDesign(options, 30.0F); // above every minimum
@@ -184,7 +148,8 @@ TEST_P(DesignedValues, check_as_the_design_reports_them) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, DesignedValues, ::testing::ValuesIn(everyNetwork()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, DesignedValues,
+                         ::testing::ValuesIn(design::testing::everyPlacement(600.0F, 50.0F)),
                          testing::CaseName{});
 
 } // namespace

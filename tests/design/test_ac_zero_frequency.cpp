@@ -5,6 +5,7 @@
 #include "design/evaluation.h"
 #include "design/s_parameters.h"
 #include "tests/design/case_name.h"
+#include "tests/design/placements.h"
 
 #include <gtest/gtest.h>
 
@@ -17,42 +18,29 @@ namespace zelmarino::design {
 namespace {
 
 struct Placed {
-    std::string name;
-    Network network;
-    float zin;
-    float zout;
-    ShuntAt shunt;
+    testing::Placement placement;
     float lossDb;
+    std::string name;
 };
 
-struct Impedances {
-    float zin;
-    float zout;
-    std::vector<float> losses; // each above the pair's minimum loss
-};
-
+// Each placement at losses above its minimum, of pads between very unequal impedances, near
+// ones and equal ones.
 std::vector<Placed> everyPlacement() {
-    const std::vector<Impedances> unequal = {
-        {50.0F, 600.0F, {20.0F, 60.0F}}, {600.0F, 50.0F, {30.0F}}, {75.0F, 50.0F, {6.0F, 12.0F}}};
-    const std::vector<Impedances> equal = {{600.0F, 600.0F, {1.0F, 40.0F}},
-                                           {50.0F, 50.0F, {10.0F}}};
+    struct Losses {
+        float larger;
+        float smaller;
+        std::vector<float> losses;
+    };
+    const std::vector<Losses> pairs = {{600.0F, 50.0F, {30.0F, 60.0F}},
+                                       {75.0F, 50.0F, {6.0F, 12.0F}}};
     std::vector<Placed> cases;
-    for (const NetworkEntry& entry : catalogue()) {
-        std::vector<ShuntAt> shunts = {ShuntAt::Output};
-        if (!entry.armsShuntAtInput.empty()) {
-            shunts.push_back(ShuntAt::Input);
-        }
-        for (const Impedances& pair : entry.equalImpedancesOnly ? equal : unequal) {
+    for (const Losses& pair : pairs) {
+        for (const testing::Placement& placement :
+             testing::everyPlacement(pair.larger, pair.smaller)) {
             for (const float loss : pair.losses) {
-                for (const ShuntAt shunt : shunts) {
-                    std::string name = std::string(entry.command) + "_" +
-                                       std::to_string(static_cast<int>(pair.zin)) + "_to_" +
-                                       std::to_string(static_cast<int>(pair.zout)) + "_" +
-                                       std::to_string(static_cast<int>(loss)) + "_db" +
-                                       (shunt == ShuntAt::Input ? "_shunt_at_input" : "");
-                    std::replace(name.begin(), name.end(), '-', '_');
-                    cases.push_back({name, entry.network, pair.zin, pair.zout, shunt, loss});
-                }
+                cases.push_back(
+                    {placement, loss,
+                     placement.name + "_" + std::to_string(static_cast<int>(loss)) + "_db"});
             }
         }
     }
@@ -63,12 +51,7 @@ class ZeroFrequency : public ::testing::TestWithParam<Placed> {};
 
 TEST_P(ZeroFrequency, gives_the_two_port_s_parameters_and_loss_at_any_frequency) {
     const Placed& p = GetParam();
-    Request request;
-    request.network = p.network;
-    request.zin = p.zin;
-    request.zout = p.zout;
-    request.shuntAt = p.shunt;
-    const Report report = evaluateDesign(request, p.lossDb);
+    const Report report = evaluateDesign(testing::requestFor(p.placement), p.lossDb);
     ASSERT_TRUE(report.realisable());
     ASSERT_TRUE(report.exact);
     std::vector<Resistor> placed;

@@ -3,6 +3,7 @@
 // the standard-value search keeps what the network's shape demands.
 #include "design/evaluation.h"
 #include "tests/design/case_name.h"
+#include "tests/design/placements.h"
 
 #include <gtest/gtest.h>
 
@@ -14,53 +15,16 @@
 namespace zelmarino::design {
 namespace {
 
-struct Placed {
-    std::string name;
-    Network network;
-    float zin;
-    float zout;
-    ShuntAt shunt;
-};
+using testing::Placement;
+using testing::requestFor;
 
-// Every network, each way round where its impedances may differ, an L with its shunt at
-// either port.
-std::vector<Placed> everyPlacement() {
-    std::vector<Placed> cases;
-    for (const NetworkEntry& entry : catalogue()) {
-        std::vector<std::pair<float, float>> impedances = {{600.0F, 600.0F}};
-        if (!entry.equalImpedancesOnly) {
-            impedances = {{50.0F, 600.0F}, {600.0F, 50.0F}};
-        }
-        std::vector<ShuntAt> shunts = {ShuntAt::Output};
-        if (!entry.armsShuntAtInput.empty()) {
-            shunts.push_back(ShuntAt::Input);
-        }
-        for (const auto& [zin, zout] : impedances) {
-            for (const ShuntAt shunt : shunts) {
-                std::string name = std::string(entry.command) + "_" +
-                                   std::to_string(static_cast<int>(zin)) + "_to_" +
-                                   std::to_string(static_cast<int>(zout)) +
-                                   (shunt == ShuntAt::Input ? "_shunt_at_input" : "");
-                std::replace(name.begin(), name.end(), '-', '_');
-                cases.push_back({name, entry.network, zin, zout, shunt});
-            }
-        }
-    }
-    return cases;
-}
-
-class EveryNetwork : public ::testing::TestWithParam<Placed> {};
+class EveryNetwork : public ::testing::TestWithParam<Placement> {};
 
 // The arms are analysed where the catalogue places them, so an arm reported on the wrong
 // side (R1 of an H from 50 to 600 ohm on the 600 ohm side) spoils the match.
 TEST_P(EveryNetwork, matches_its_ports_and_loss_where_the_catalogue_places_its_arms) {
-    const Placed& p = GetParam();
-    Request request;
-    request.network = p.network;
-    request.zin = p.zin;
-    request.zout = p.zout;
-    request.shuntAt = p.shunt;
-    const Report report = evaluateDesign(request, 30.0F);
+    const Placement& p = GetParam();
+    const Report report = evaluateDesign(requestFor(p), 30.0F);
     const std::span<const ArmEntry> arms = armsOf(p.network, p.shunt);
     ASSERT_EQ(report.design.arms.size(), arms.size());
     std::vector<Resistor> placed;
@@ -80,7 +44,8 @@ TEST_P(EveryNetwork, matches_its_ports_and_loss_where_the_catalogue_places_its_a
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, EveryNetwork, ::testing::ValuesIn(everyPlacement()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryNetwork,
+                         ::testing::ValuesIn(testing::everyPlacement(600.0F, 50.0F)),
                          testing::CaseName{});
 
 struct Search {
@@ -139,16 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
 // At the minimum loss an arm is open or a wire, numerically a few gigohms or microhms: as a
 // standard value it is what it is, never a resistor of 2.4 GΩ or 1.6 µΩ.
 TEST_P(EveryNetwork, rounds_an_arm_beyond_any_part_to_open_or_a_link) {
-    const Placed& p = GetParam();
+    const Placement& p = GetParam();
     const auto loss = minimumLossPad(p.network, p.zin, p.zout, p.shunt);
     if (!loss) {
         GTEST_SKIP() << "no minimum-loss pad";
     }
-    Request request;
-    request.network = p.network;
-    request.zin = p.zin;
-    request.zout = p.zout;
-    request.shuntAt = p.shunt;
+    Request request = requestFor(p);
     request.series = ESeries::E24;
     const Report report = evaluateDesign(request, *loss);
     ASSERT_TRUE(report.standardOhms);
