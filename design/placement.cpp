@@ -90,20 +90,4 @@ std::optional<float> minimumLossPad(Network network, float zin, float zout, Shun
     return std::nullopt;
 }
 
-std::optional<std::vector<Resistor>> placeArms(Network network, float zin, float zout,
-                                               ShuntAt shunt, std::span<const double> ohms) {
-    // Any design of the network has its arms where the report puts them; one well above the
-    // minimum loss can always be made.
-    const auto reference = static_cast<float>(minimumLoss(network, zin, zout) + 20.0);
-    const Attenuator design = asWired(designPlaced(network, zin, zout, reference, shunt));
-    if (design.arms.size() != ohms.size()) {
-        return std::nullopt;
-    }
-    std::vector<Resistor> placed = resistorsOf(design);
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        placed[i].ohms = ohms[i];
-    }
-    return placed;
-}
-
 } // namespace zelmarino::design

@@ -6,8 +6,6 @@
 #include "design/attenuator.h"
 
 #include <optional>
-#include <span>
-#include <vector>
 
 namespace zelmarino::design {
 
@@ -27,11 +25,5 @@ enum class ShuntAt { Output, Input };
 // least), or for an L whose shunt is across the larger impedance (it never matches both).
 [[nodiscard]] std::optional<float> minimumLossPad(Network network, float zin, float zout,
                                                   ShuntAt shunt);
-
-// The network as the report of its design lays it out, wired with its input facing Zin, with
-// the given resistances in the report's order R1, R2, R3 in place of the designed ones. Nothing
-// when the count is not the network's.
-[[nodiscard]] std::optional<std::vector<Resistor>>
-placeArms(Network network, float zin, float zout, ShuntAt shunt, std::span<const double> ohms);
 
 } // namespace zelmarino::design

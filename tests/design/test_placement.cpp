@@ -1,6 +1,7 @@
 // The L with its shunt at the input and the minimum-loss pads, judged by circuit analysis:
 // matched where the network promises, losing what was asked, and the published pad between
 // 75 and 50 ohm in both directions.
+#include "design/evaluation.h"
 #include "design/placement.h"
 #include "design/two_port.h"
 #include "tests/design/case_name.h"
@@ -121,8 +122,9 @@ TEST(MinimumLossPad, does_not_exist_between_equal_impedances_or_with_the_shunt_o
     EXPECT_FALSE(minimumLossPad(Network::LIn, 75.0F, 50.0F, ShuntAt::Input));
 }
 
-// Resistors placed by hand where a design puts its own check exactly as that design does.
-TEST(PlaceArms, puts_each_resistor_where_the_design_has_its_arm) {
+// Resistors given by hand where a design has its own check exactly as that design does; a
+// count that is not the network's is no network.
+TEST(GivenArms, are_placed_where_the_design_has_its_arms) {
     struct Case {
         Network network;
         float zin;
@@ -132,18 +134,20 @@ TEST(PlaceArms, puts_each_resistor_where_the_design_has_its_arm) {
     for (const Case c : {Case{Network::Pi, 75.0F, 50.0F, ShuntAt::Output},
                          Case{Network::T, 50.0F, 75.0F, ShuntAt::Output},
                          Case{Network::LIn, 50.0F, 75.0F, ShuntAt::Input}}) {
-        const Attenuator design = asWired(designPlaced(c.network, c.zin, c.zout, 12.0F, c.shunt));
-        std::vector<double> ohms;
-        for (const Arm& arm : design.arms) {
-            ohms.push_back(arm.resistor.ohms);
+        Request request;
+        request.network = c.network;
+        request.zin = c.zin;
+        request.zout = c.zout;
+        request.shuntAt = c.shunt;
+        std::vector<Part> parts;
+        for (const ReportArm& arm : evaluateDesign(request, 12.0F).design.arms) {
+            parts.push_back(arm.given);
         }
-        const auto placed = placeArms(c.network, c.zin, c.zout, c.shunt, ohms);
-        ASSERT_TRUE(placed);
-        const auto check = checkPorts(*placed, c.zin, c.zout);
-        ASSERT_TRUE(check);
-        EXPECT_NEAR(check->lossDb, 12.0, 1e-9);
-        ohms.pop_back();
-        EXPECT_FALSE(placeArms(c.network, c.zin, c.zout, c.shunt, ohms));
+        const auto given = evaluateGiven(request, parts);
+        ASSERT_TRUE(given && given->exact);
+        EXPECT_NEAR(given->exact->lossDb, 12.0, 1e-9);
+        parts.pop_back();
+        EXPECT_FALSE(evaluateGiven(request, parts));
     }
 }
 
