@@ -1,0 +1,69 @@
+// A pad as built, at any frequency: its resistors with the parasitics of their package, the
+// lines and hybrids of the networks that have them, and its ports; the response it has over a
+// span of frequencies and the usable bandwidth a bench would measure.
+#pragma once
+
+#include "design/ac_circuit.h"
+#include "design/evaluation.h"
+#include "design/resistor_model.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace zelmarino::design {
+
+// A circuit with its ports, input first, then output (and a splitter's second output).
+struct BuiltNetwork {
+    AcCircuit circuit;
+    std::vector<AcPort> ports;
+};
+
+// The network as built from the arms given, in the catalogue's order and places, each arm
+// one resistor of `model`. The ports are referred to Zin and Zout (every output of a
+// splitter to Zout). `f0Hz` is the design frequency of the networks with lines.
+[[nodiscard]] BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, double zin,
+                                        double zout, const PartModel& model, double f0Hz = 0.0);
+
+// The values a report would have built: the optimised set, else the standard values, else
+// the exact ones (or the user's).
+[[nodiscard]] BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model,
+                                          double f0Hz = 0.0);
+
+// The frequencies of a sweep: `points` of them from `fromHz` to `toHz` inclusive, evenly
+// spaced or, if `logarithmic`, evenly spaced in their logarithm (then fromHz > 0).
+[[nodiscard]] std::vector<double> frequencyGrid(double fromHz, double toHz, std::size_t points,
+                                                bool logarithmic);
+
+// One frequency of a response: the scattering matrix, nothing where the circuit has no
+// solution there (an isolated resonance).
+struct ResponsePoint {
+    double hz;
+    std::optional<PortMatrix> s;
+};
+
+[[nodiscard]] std::vector<ResponsePoint> sweep(const BuiltNetwork& network,
+                                               std::span<const double> hz);
+
+// 20 log10 |s|: the gain in decibels, negative for a loss; -infinity for 0.
+[[nodiscard]] double decibelsOf(Complex s);
+
+struct BandwidthLimits {
+    double flatnessDb = 0.1;      // the loss may leave its DC value by this much
+    double minReturnLossDb = 30.; // at each port the network is matched at
+    double ceilingHz = 1e12;      // the search stops here
+};
+
+// The highest frequency up to which the loss stays within the flatness of its DC value and
+// the return losses at or above the floor. Its ceiling when it never leaves them; 0 when it
+// is outside them already at DC.
+struct Bandwidth {
+    double hz;
+    bool beyondCeiling;
+};
+
+[[nodiscard]] Bandwidth usableBandwidth(const BuiltNetwork& network, Matched matched,
+                                        const BandwidthLimits& limits);
+
+} // namespace zelmarino::design
