@@ -16,6 +16,16 @@ using namespace std::complex_literals;
 
 constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
 
+// 1 / z as inverseOf forms it, or by the library's division where the square of its size
+// would overflow or vanish.
+Complex inverse(Complex z) {
+    const double size = std::norm(z);
+    if (!(size > 0.0) || !std::isfinite(size)) {
+        return 1.0 / z;
+    }
+    return inverseOf(z);
+}
+
 // Nodes joined, as a small union-find.
 class Groups {
 public:
@@ -90,7 +100,7 @@ public:
     void add(std::size_t row, std::size_t column, Complex value) {
         if (row != none && column != none) {
             m_entries.at(row * m_width + column) += value;
-            m_largest.at(row) = std::max(m_largest.at(row), std::abs(value));
+            m_largest.at(row) = std::max(m_largest.at(row), sizeOf(value));
         }
     }
     // `value` times the voltage from `plus` to `minus`, into `row`.
@@ -338,14 +348,14 @@ std::optional<Complex> admittanceOf(const ModelledResistor& r, double hz) {
         if (via == 0.0) {
             return std::nullopt;
         }
-        return 1.0 / via;
+        return inverse(via);
     }
     const Complex across =
-        (std::isinf(r.ohms) ? Complex{} : 1.0 / body) + 1i * (omega * r.shuntFarads);
-    if (across == 0.0) {
-        return Complex{};
+        (std::isinf(r.ohms) ? Complex{} : inverse(body)) + 1i * (omega * r.shuntFarads);
+    if (across == 0.0 || via == 0.0) {
+        return across;
     }
-    return 1.0 / (1.0 / across + via);
+    return inverse(inverse(across) + via);
 }
 
 AcCircuit acCircuitOf(std::span<const Resistor> resistors) {

@@ -76,7 +76,7 @@ PortSweep::PortSweep(AcCircuit circuit, std::span<const AcPort> ports)
     const bool referencesValid = std::all_of(m_ports.begin(), m_ports.end(), [](const AcPort& p) {
         return p.referenceOhms > 0.0 && std::isfinite(p.referenceOhms);
     });
-    if (!m_circuit.lines.empty() || m_ports.size() > mostPorts || !referencesValid) {
+    if (!m_circuit.lines.empty() || !referencesValid) {
         return;
     }
     const std::size_t nodes = nodeCountOf(m_circuit, m_ports);
@@ -141,7 +141,28 @@ PortSweep::PortSweep(AcCircuit circuit, std::span<const AcPort> ports)
         s.a = m_unknownOf[s.a];
         s.b = m_unknownOf[s.b];
     }
+    // Each port driven in turn by a source of 1 V behind its reference, in its Norton form.
+    const auto orGround = [&](NodeId node) {
+        return m_unknownOf[node] == none ? m_unknowns : m_unknownOf[node];
+    };
+    for (std::size_t c = 0; c < m_ports.size(); ++c) {
+        const AcPort& p = m_ports[c];
+        const double amps = 1.0 / p.referenceOhms;
+        for (const auto& [node, current] :
+             {std::pair{p.node, amps}, std::pair{p.returnNode, -amps}}) {
+            if (m_unknownOf[node] != none) {
+                m_sources.push_back({m_unknownOf[node], c, current});
+            }
+        }
+        m_across.emplace_back(orGround(p.node), orGround(p.returnNode));
+        for (const AcPort& q : m_ports) {
+            m_waveScale.push_back(std::sqrt(q.referenceOhms / p.referenceOhms));
+        }
+    }
     m_stamps = std::move(stamps);
+    m_entries.resize(m_unknowns * (m_unknowns + m_ports.size()));
+    m_largest.resize(m_unknowns);
+    m_solution.resize(m_unknowns + 1);
     m_fast = true;
 }
 
@@ -157,18 +178,23 @@ Complex PortSweep::admittanceAt(const Stamp& s, double hz) const {
     return {};
 }
 
-std::optional<PortMatrix> PortSweep::at(double hz) const {
+std::optional<PortMatrix> PortSweep::at(double hz) {
     if (!m_fast || !(hz > 0.0) || !std::isfinite(hz)) {
         return acSParameters(m_circuit, m_ports, hz);
     }
     const std::size_t n = m_unknowns;
     const std::size_t width = n + m_ports.size();
-    std::array<Complex, mostUnknowns*(mostUnknowns + mostPorts)> entries{};
-    std::array<double, mostUnknowns> largest{};
-    const auto add = [&](std::size_t row, std::size_t column, Complex value) {
-        if (row != none && column != none) {
-            entries.at(row * width + column) += value;
-            largest.at(row) = std::max(largest.at(row), std::abs(value));
+    std::vector<Complex>& entries = m_entries;
+    std::vector<double>& largest = m_largest;
+    std::fill(entries.begin(), entries.end(), Complex{});
+    std::fill(largest.begin(), largest.end(), 0.0);
+    const auto stamp = [&](std::size_t row, std::size_t other, Complex y, double size) {
+        if (row != none) {
+            entries[row * width + row] += y;
+            if (other != none) {
+                entries[row * width + other] -= y;
+            }
+            largest[row] = std::max(largest[row], size);
         }
     };
     for (const Stamp& s : m_stamps) {
@@ -176,40 +202,28 @@ std::optional<PortMatrix> PortSweep::at(double hz) const {
             continue;
         }
         const Complex y = admittanceAt(s, hz);
-        add(s.a, s.a, y);
-        add(s.a, s.b, -y);
-        add(s.b, s.a, -y);
-        add(s.b, s.b, y);
+        // What acSParameters's rows note as their largest entry, its size taken once.
+        const double size = s.element == Element::Termination ? y.real() : sizeOf(y);
+        stamp(s.a, s.b, y, size);
+        stamp(s.b, s.a, y, size);
     }
-    // Each port driven in turn by a source of 1 V behind its reference, in its Norton form.
-    for (std::size_t c = 0; c < m_ports.size(); ++c) {
-        const AcPort& p = m_ports[c];
-        const double amps = 1.0 / p.referenceOhms;
-        for (const auto& [node, sign] : {std::pair{p.node, 1.0}, std::pair{p.returnNode, -1.0}}) {
-            const std::size_t row = m_unknownOf[node];
-            if (row != none) {
-                entries.at(row * width + n + c) += sign * amps;
-            }
-        }
+    for (const Source& source : m_sources) {
+        entries[source.row * width + n + source.column] += source.amps;
     }
-    const std::span<Complex> m = std::span(entries).first(n * width);
-    if (!eliminate(m, n, width, largest)) {
+    if (!eliminate(entries, n, width, largest)) {
         return std::nullopt;
     }
-    const auto across = [&](const std::array<Complex, mostUnknowns>& x, const AcPort& p) {
-        const std::size_t plus = m_unknownOf[p.node];
-        const std::size_t minus = m_unknownOf[p.returnNode];
-        return (plus == none ? Complex{} : x.at(plus)) - (minus == none ? Complex{} : x.at(minus));
-    };
-    PortMatrix s(m_ports.size());
-    std::array<Complex, mostUnknowns> x{};
-    for (std::size_t j = 0; j < m_ports.size(); ++j) {
-        backSubstitute(m, n, width, j, x);
-        for (std::size_t i = 0; i < m_ports.size(); ++i) {
-            const Complex v = across(x, m_ports[i]);
-            s(i, j) =
-                i == j ? 2.0 * v - 1.0
-                       : 2.0 * v * std::sqrt(m_ports[j].referenceOhms / m_ports[i].referenceOhms);
+    const std::size_t ports = m_ports.size();
+    PortMatrix s(ports);
+    std::vector<Complex>& x = m_solution;
+    for (std::size_t j = 0; j < ports; ++j) {
+        backSubstitute(entries, n, width, j, std::span(x).first(n));
+        for (std::size_t i = 0; i < ports; ++i) {
+            const auto [plus, minus] = m_across[i];
+            const Complex v = x[plus] - x[minus];
+            // With real references, the driven port reflects 2 V - 1 of the source's 1 V and
+            // another, terminated, passes on 2 V sqrt(Zj / Zi).
+            s(i, j) = i == j ? 2.0 * v - 1.0 : 2.0 * v * m_waveScale[i * ports + j];
         }
     }
     return s;

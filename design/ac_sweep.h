@@ -11,19 +11,20 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace zelmarino::design {
 
 class PortSweep {
 public:
-    static constexpr std::size_t mostUnknowns = 8;
-    static constexpr std::size_t mostPorts = 3;
+    static constexpr std::size_t mostUnknowns = 16;
 
     PortSweep(AcCircuit circuit, std::span<const AcPort> ports);
 
-    // As acSParameters(circuit, ports, hz).
-    [[nodiscard]] std::optional<PortMatrix> at(double hz) const;
+    // As acSParameters(circuit, ports, hz). Not const: it works in buffers of its own, so that
+    // a sweep allocates nothing but its answers; one sweep is not shared between threads.
+    [[nodiscard]] std::optional<PortMatrix> at(double hz);
 
 private:
     // An element stamped at every frequency, between two unknowns (`none` for the ground).
@@ -43,6 +44,18 @@ private:
     std::size_t m_unknowns = 0;
     std::vector<Stamp> m_stamps;
     std::vector<std::size_t> m_unknownOf; // of each node
+    struct Source {
+        std::size_t row;
+        std::size_t column;
+        double amps;
+    };
+    std::vector<Source> m_sources;
+    // Each port's two unknowns, the ground's being one past the last.
+    std::vector<std::pair<std::size_t, std::size_t>> m_across;
+    std::vector<double> m_waveScale; // sqrt(Zj / Zi) at i × ports + j
+    std::vector<Complex> m_entries;  // the equations, row after row
+    std::vector<double> m_largest;   // of each row
+    std::vector<Complex> m_solution; // and the ground's 0 after it
 };
 
 } // namespace zelmarino::design

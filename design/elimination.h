@@ -10,6 +10,25 @@
 
 namespace zelmarino::design {
 
+// |z|, as the elimination judges sizes: cheaper than std::abs, which guards against an
+// overflow that the admittances of a circuit never come near.
+inline double sizeOf(std::complex<double> z) {
+    return std::sqrt(std::norm(z));
+}
+
+// 1 / z for a z neither tiny nor huge, as its conjugate over its squared size: cheaper than
+// the library's division, whose care for infinite parts it does not need.
+inline std::complex<double> inverseOf(std::complex<double> z) {
+    const double inverseSize = 1.0 / std::norm(z);
+    return {z.real() * inverseSize, -z.imag() * inverseSize};
+}
+
+// a · b for finite a and b, without the library's recovery of infinite parts from NaNs, which
+// costs a test on every product of the elimination.
+inline std::complex<double> productOf(std::complex<double> a, std::complex<double> b) {
+    return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
+}
+
 // `m` holds `n` rows of `width` entries each, row after row: the coefficients of the unknowns,
 // then one column per right-hand side. Each row is first divided by `largest`, the largest
 // coefficient stamped into it, so that rows of siemens and rows of ohms or plain ratios are
@@ -26,31 +45,38 @@ inline bool eliminate(std::span<std::complex<double>> m, std::size_t n, std::siz
         if (!(scale > 0.0) || !std::isfinite(scale)) {
             return false;
         }
+        const double inverse = 1.0 / scale;
         for (std::size_t j = 0; j < width; ++j) {
-            at(i, j) /= scale;
+            at(i, j) *= inverse;
         }
     }
     for (std::size_t col = 0; col < n; ++col) {
+        // Sizes compared by their squares, which need no square root.
         std::size_t pivot = col;
+        double pivotSize = std::norm(at(col, col));
         for (std::size_t r = col + 1; r < n; ++r) {
-            if (std::abs(at(r, col)) > std::abs(at(pivot, col))) {
+            const double size = std::norm(at(r, col));
+            if (size > pivotSize) {
                 pivot = r;
+                pivotSize = size;
             }
         }
-        if (!(std::abs(at(pivot, col)) > 1e-14)) {
+        if (!(pivotSize > 1e-28)) {
             return false;
         }
         if (pivot != col) {
             const auto row = m.subspan(col * width, width);
             std::swap_ranges(row.begin(), row.end(), m.subspan(pivot * width, width).begin());
         }
+        // Every row now at most 1 in size and the pivot above 1e-14: its inverse is safe.
+        const std::complex<double> inversePivot = inverseOf(at(col, col));
         for (std::size_t r = col + 1; r < n; ++r) {
-            const std::complex<double> factor = at(r, col) / at(col, col);
+            const std::complex<double> factor = productOf(at(r, col), inversePivot);
             if (factor == 0.0) {
                 continue;
             }
             for (std::size_t j = col; j < width; ++j) {
-                at(r, j) -= factor * at(col, j);
+                at(r, j) -= productOf(factor, at(col, j));
             }
         }
     }
@@ -64,9 +90,9 @@ inline void backSubstitute(std::span<const std::complex<double>> m, std::size_t 
     for (std::size_t i = n; i-- > 0;) {
         std::complex<double> sum = m[i * width + n + column];
         for (std::size_t j = i + 1; j < n; ++j) {
-            sum -= m[i * width + j] * x[j];
+            sum -= productOf(m[i * width + j], x[j]);
         }
-        x[i] = sum / m[i * width + i];
+        x[i] = productOf(sum, inverseOf(m[i * width + i]));
     }
 }
 

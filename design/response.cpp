@@ -22,7 +22,7 @@ struct Watched {
     double returnLossDb; // the worse of the matched ports'
 };
 
-std::optional<Watched> watched(const PortSweep& sweep, double hz, Matched matched) {
+std::optional<Watched> watched(PortSweep& sweep, double hz, Matched matched) {
     const auto s = sweep.at(hz);
     if (!s || s->size() < 2) {
         return std::nullopt;
@@ -101,7 +101,7 @@ std::vector<double> frequencyGrid(double fromHz, double toHz, std::size_t points
 }
 
 std::vector<ResponsePoint> sweep(const BuiltNetwork& network, std::span<const double> hz) {
-    const PortSweep solver(network.circuit, network.ports);
+    PortSweep solver(network.circuit, network.ports);
     std::vector<ResponsePoint> points;
     points.reserve(hz.size());
     for (const double f : hz) {
@@ -116,7 +116,7 @@ double decibelsOf(Complex s) {
 
 Bandwidth usableBandwidth(const BuiltNetwork& network, Matched matched,
                           const BandwidthLimits& limits) {
-    const PortSweep solver(network.circuit, network.ports);
+    PortSweep solver(network.circuit, network.ports);
     const auto dc = watched(solver, 0.0, matched);
     if (!dc) {
         return {0.0, false};
