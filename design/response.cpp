@@ -84,11 +84,11 @@ std::vector<double> frequencyGrid(double fromHz, double toHz, std::size_t points
         return {};
     }
     std::vector<double> hz(points);
-    const double last = static_cast<double>(points - 1);
+    const auto last = static_cast<double>(points - 1);
     const double logFrom = logarithmic ? std::log(fromHz) : 0.0;
     const double logTo = logarithmic ? std::log(toHz) : 0.0;
     for (std::size_t i = 0; i < points; ++i) {
-        const double t = static_cast<double>(i) / last;
+        const double t = points == 1 ? 0.0 : static_cast<double>(i) / last;
         hz[i] =
             logarithmic ? std::exp(logFrom + (logTo - logFrom) * t) : fromHz + (toHz - fromHz) * t;
     }
