@@ -67,13 +67,12 @@ std::optional<Refusal> readParasitics(std::string_view value, Options& options) 
                 about("--parasitics", value, std::string(isL ? "L" : "C") + " is given twice")};
         }
         const std::string_view number = part.substr(2);
-        const QuantityReading reading =
-            readQuantity(number, isL ? henries("--parasitics") : farads);
+        const Quantity quantity = isL ? henries("--parasitics") : farads;
+        const QuantityReading reading = readQuantity(number, quantity);
         if (const auto* fault = std::get_if<QuantityFault>(&reading)) {
-            return Refusal{
-                about("--parasitics", value,
-                      quoted(number) + " " +
-                          std::string(reasonFor(*fault, isL ? henries("--parasitics") : farads)))};
+            const std::string verb = *fault == QuantityFault::NotANumber ? " is " : " ";
+            return Refusal{about("--parasitics", value,
+                                 quoted(number) + verb + std::string(reasonFor(*fault, quantity)))};
         }
         (isL ? parts.seriesHenries : parts.shuntFarads) = std::get<double>(reading);
         (isL ? inductance : capacitance) = true;

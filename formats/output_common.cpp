@@ -55,9 +55,9 @@ std::string armRoles(const Design& design) {
 
 std::string partsText(const design::PartModel& model) {
     return (model.packageName.empty() ? std::string("your own") : std::string(model.packageName)) +
-           ", " + shortest(model.parts.seriesHenries) + " H in series and " +
-           shortest(model.parts.shuntFarads) + " F across each resistor, " +
-           shortest(model.viaHenries) + " H under each shunt arm";
+           ", " + significant(model.parts.seriesHenries, 9) + " H in series and " +
+           significant(model.parts.shuntFarads, 9) + " F across each resistor, " +
+           significant(model.viaHenries, 9) + " H under each shunt arm";
 }
 
 } // namespace zelmarino::formats

@@ -81,6 +81,10 @@ std::string viaText(const Options& options) {
 
 } // namespace
 
+std::string frequencyMachine(double hz) {
+    return significant(hz, 12);
+}
+
 std::string bandwidthText(const design::Bandwidth& bandwidth) {
     if (bandwidth.beyondCeiling) {
         return "above " + hertzText(bandwidth.hz);
@@ -166,9 +170,9 @@ void addDesign(Line& line, const Options& options, const DesignReport& report,
     line.add(entryText(design.lossDb));
     line.add(response.values);
     line.add(parts);
-    line.add(shortest(parasitics.seriesHenries));
-    line.add(shortest(parasitics.shuntFarads));
-    line.add(shortest(options.partModel.viaHenries));
+    line.add(significant(parasitics.seriesHenries, 9));
+    line.add(significant(parasitics.shuntFarads, 9));
+    line.add(significant(options.partModel.viaHenries, 9));
 }
 
 std::string_view partsName(const Options& options) {
@@ -179,7 +183,7 @@ std::string_view partsName(const Options& options) {
 }
 
 std::string bandwidthHz(const design::Bandwidth& bandwidth) {
-    return shortest(bandwidth.hz);
+    return significant(bandwidth.hz, 9);
 }
 
 } // namespace
@@ -217,7 +221,7 @@ void writeResponseCsv(std::string& out, const Options& options, const DesignRepo
     for (const design::ResponsePoint& point : response.sweep) {
         Line line(out, dialect);
         addDesign(line, options, report, response, partsName(options), options.partModel.parts);
-        line.add(shortest(point.hz));
+        line.add(frequencyMachine(point.hz));
         for (const auto& entry : entries) {
             line.add(point.s ? fixedPoint(entryDb(*point.s, entry), 6) : "");
         }
@@ -261,7 +265,7 @@ void writeResponseJson(std::string& out, const Options& options, const DesignRep
     const auto entries = reportedEntries(portCount(report));
     const char* separator = "\n";
     for (const design::ResponsePoint& point : response.sweep) {
-        append(out, separator, "    {\"frequency_hz\": ", shortest(point.hz));
+        append(out, separator, "    {\"frequency_hz\": ", frequencyMachine(point.hz));
         for (const auto& entry : entries) {
             append(out, ", \"", entryName(entry, 's'),
                    "_db\": ", point.s ? fixedPoint(entryDb(*point.s, entry), 6) : "null");

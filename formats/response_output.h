@@ -26,6 +26,10 @@ struct Response {
     std::vector<design::ResponsePoint> sweep; // with --freq
 };
 
+// A frequency for machines: twelve digits, so that a logarithmic sweep's decades read as
+// 1e+08 rather than as the last bit of their rounding.
+[[nodiscard]] std::string frequencyMachine(double hz);
+
 // "1.234 GHz"; "above 1 THz" beyond the search's ceiling, "none" when outside at DC.
 [[nodiscard]] std::string bandwidthText(const design::Bandwidth& bandwidth);
 

@@ -22,7 +22,7 @@ void appendEntry(std::string& out, const design::Complex& s) {
 // 1.1: S11 S21 S12 S22); more ports row by row, a line for each.
 void appendRow(std::string& out, const Options& options, const design::ResponsePoint& point) {
     const design::PortMatrix& s = *point.s;
-    out += value(point.hz);
+    out += frequencyMachine(point.hz);
     if (s.size() == 2) {
         const bool old = options.touchstone == TouchstoneVersion::V1_1;
         appendEntry(out, s(0, 0));
