@@ -103,6 +103,9 @@ void writeWithResponse(std::string& out, const Options& options, const DesignRep
         return;
     }
     writeReport(out);
+    if (options.modelGiven() && !report.realisable()) {
+        out += "\nThe usable bandwidth is left out: a negative resistor has none.\n";
+    }
     if (!response.bandwidths.empty()) {
         out += '\n';
         writeBandwidthText(out, options, report, response.bandwidths);

@@ -203,6 +203,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "spice"},
                0,
                ""},
+        // Each resistor with its package's inductance and capacitance, the via under R3 only.
+        Golden{"t_75_50_10db_0402_via.cir",
+               {"t", "--zin", "75", "--zout", "50", "--db", "10", "--package", "0402", "--via",
+                "0.3nH", "--format", "spice"},
+               0,
+               ""},
         Golden{"check_bridged_t_75_75.cir",
                {"check", "bridged-t", "--zin", "75", "--zout", "75", "--r1", "75", "--r2", "75",
                 "--r3", "75", "--r4", "75", "--format", "spice"},

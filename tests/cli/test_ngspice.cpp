@@ -269,6 +269,7 @@ std::vector<double> sweepRow(const std::string& csv, double hz,
         const std::vector<std::string> fields = split(line);
         if (std::stod(fields.at(column("frequency_hz"))) == hz) {
             std::vector<double> values;
+            values.reserve(headings.size());
             for (const std::string& heading : headings) {
                 values.push_back(std::stod(fields.at(column(heading))));
             }
