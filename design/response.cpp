@@ -85,12 +85,13 @@ std::vector<double> frequencyGrid(double fromHz, double toHz, std::size_t points
     }
     std::vector<double> hz(points);
     const auto last = static_cast<double>(points - 1);
-    const double logFrom = logarithmic ? std::log(fromHz) : 0.0;
-    const double logTo = logarithmic ? std::log(toHz) : 0.0;
+    // Powers of ten, so that a sweep over whole decades lands on 1 MHz, 10 MHz, … exactly.
+    const double logFrom = logarithmic ? std::log10(fromHz) : 0.0;
+    const double logTo = logarithmic ? std::log10(toHz) : 0.0;
     for (std::size_t i = 0; i < points; ++i) {
         const double t = points == 1 ? 0.0 : static_cast<double>(i) / last;
-        hz[i] =
-            logarithmic ? std::exp(logFrom + (logTo - logFrom) * t) : fromHz + (toHz - fromHz) * t;
+        hz[i] = logarithmic ? std::pow(10.0, logFrom + (logTo - logFrom) * t)
+                            : fromHz + (toHz - fromHz) * t;
     }
     // The ends exactly as asked, whatever the rounding of the steps.
     hz.front() = fromHz;
