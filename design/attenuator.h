@@ -60,7 +60,8 @@ struct Attenuator {
 
 // The loss below which some arm is negative: for the Pi and the T, where the shunt arm on
 // the larger impedance's side, or the T's series arm on the smaller side, passes through
-// zero; for the L, where one of its two arms does. 0 for equal impedances.
+// zero; for the L, where one of its two arms does; for a single series or shunt arm, the
+// mismatch loss of the two impedances joined directly. 0 for equal impedances.
 [[nodiscard]] double minimumLoss(Network network, double zin, double zout);
 
 // Below zero, negative zero included. The formulas give -0.0 for the arm that is negative

@@ -66,6 +66,15 @@ constexpr std::array bridgedTArms = {
     ArmEntry{"R4", ShuntAtMiddle, None, Middle, Ground, "shunt", "middle", "shunt from the middle"},
 };
 
+constexpr std::array seriesArms = {
+    ArmEntry{"R1", Series, None, In, Out, "series", "between", "series between the ports"},
+};
+
+constexpr std::array shuntArms = {
+    ArmEntry{"R1", ShuntAtInput, None, In, Ground, "shunt", "between",
+             "shunt across the line at both ports"},
+};
+
 constexpr std::string_view unbalancedPorts = "in out ref";
 // Not "gnd" for the reference: ngspice takes that name for its global ground.
 constexpr std::string_view balancedPorts = "inp inn outp outn";
@@ -82,7 +91,8 @@ constexpr std::array entries = {
                  true,
                  Matched::Both,
                  2,
-                 unbalancedPorts},
+                 unbalancedPorts,
+                 false},
     NetworkEntry{Network::T,
                  "t",
                  "T attenuator",
@@ -95,13 +105,14 @@ constexpr std::array entries = {
                  true,
                  Matched::Both,
                  2,
-                 unbalancedPorts},
+                 unbalancedPorts,
+                 false},
     NetworkEntry{Network::LOut, "l-out", "L attenuator matched at the output port",
                  "series, shunt; matched at the output port", lArms, lArmsShuntAtInput, false,
-                 false, true, Matched::Output, 2, unbalancedPorts},
+                 false, true, Matched::Output, 2, unbalancedPorts, false},
     NetworkEntry{Network::LIn, "l-in", "L attenuator matched at the input port",
                  "series, shunt; matched at the input port", lArms, lArmsShuntAtInput, false, false,
-                 true, Matched::Input, 2, unbalancedPorts},
+                 true, Matched::Input, 2, unbalancedPorts, false},
     NetworkEntry{Network::H,
                  "h",
                  "H attenuator (balanced T)",
@@ -113,7 +124,8 @@ constexpr std::array entries = {
                  false,
                  Matched::Both,
                  2,
-                 balancedPorts},
+                 balancedPorts,
+                 false},
     NetworkEntry{Network::O,
                  "o",
                  "O attenuator (balanced Pi)",
@@ -125,7 +137,8 @@ constexpr std::array entries = {
                  false,
                  Matched::Both,
                  2,
-                 balancedPorts},
+                 balancedPorts,
+                 false},
     NetworkEntry{Network::BridgedT,
                  "bridged-t",
                  "Bridged T attenuator",
@@ -137,7 +150,34 @@ constexpr std::array entries = {
                  false,
                  Matched::Both,
                  2,
-                 unbalancedPorts},
+                 unbalancedPorts,
+                 false},
+    NetworkEntry{Network::Series,
+                 "series",
+                 "Single series resistor pad",
+                 "one series resistor; matched at neither port",
+                 seriesArms,
+                 {},
+                 false,
+                 false,
+                 false,
+                 Matched::Neither,
+                 2,
+                 unbalancedPorts,
+                 false},
+    NetworkEntry{Network::Shunt,
+                 "shunt",
+                 "Single shunt resistor pad",
+                 "one resistor across the line; matched at neither port",
+                 shuntArms,
+                 {},
+                 false,
+                 false,
+                 false,
+                 Matched::Neither,
+                 2,
+                 unbalancedPorts,
+                 true},
 };
 
 // The switch keeps -Wswitch watching the enum: a network added there and not here fails to
@@ -151,6 +191,8 @@ constexpr std::size_t indexOf(Network network) {
     case Network::H:
     case Network::O:
     case Network::BridgedT:
+    case Network::Series:
+    case Network::Shunt:
         return static_cast<std::size_t>(network) - 1;
     }
     return entries.size();
@@ -193,6 +235,14 @@ std::span<const ArmEntry> armsOf(Network network, ShuntAt shunt) {
     const NetworkEntry& entry = entryOf(network);
     return shunt == ShuntAt::Input && !entry.armsShuntAtInput.empty() ? entry.armsShuntAtInput
                                                                       : entry.arms;
+}
+
+std::vector<Resistor> circuitOf(Network network, std::span<const Resistor> arms) {
+    std::vector<Resistor> circuit(arms.begin(), arms.end());
+    if (entryOf(network).through) {
+        circuit.push_back({In, Out, 0.0});
+    }
+    return circuit;
 }
 
 std::string commandList() {

@@ -82,9 +82,14 @@ std::vector<std::size_t> halvesTied(const std::vector<ReportArm>& arms) {
 
 SearchGoal searchGoal(const Request& request, double lossDb, const std::vector<ReportArm>& arms) {
     const Matched matched = entryOf(request.network).matched;
-    return {lossDb,          request.minReturnLossDb,    *request.series,
-            request.pairs,   matched != Matched::Output, matched != Matched::Input,
-            halvesTied(arms)};
+    return {lossDb,
+            request.minReturnLossDb,
+            *request.series,
+            request.pairs,
+            matchesInput(matched),
+            matchesOutput(matched),
+            halvesTied(arms),
+            arms.size()};
 }
 
 // Each part's load where an arm is two resistors: they share its current in series, its
@@ -117,10 +122,15 @@ void addPower(Report& report, const Request& request, std::span<const Resistor> 
               std::span<const Part> parts) {
     const double zin = report.design.zin;
     const double zout = report.design.zout;
-    report.power = dissipation(built, zin, zout, *request.availableWatts);
+    report.power =
+        dissipation(circuitOf(request.network, built), zin, zout, *request.availableWatts);
     if (!report.power) {
         return;
     }
+    // What the circuit has besides its arms dissipates nothing of theirs.
+    report.power->resistorWatts.resize(built.size());
+    report.power->resistorVolts.resize(built.size());
+    report.power->resistorAmps.resize(built.size());
     PowerShare hottest = *report.power;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const auto loads = partLoads(parts[i], *report.power, i, request);
@@ -182,7 +192,7 @@ Report evaluateDesign(const Request& request, float lossDb) {
     std::vector<Resistor> built = resistorsOf(design.arms);
     const double zin = design.zin;
     const double zout = design.zout;
-    report.exact = checkPorts(built, zin, zout);
+    report.exact = checkPorts(circuitOf(network, built), zin, zout);
     if (!report.realisable()) {
         // No standard value, tolerance or rating means anything for a negative resistor.
         return report;
@@ -199,7 +209,7 @@ Report evaluateDesign(const Request& request, float lossDb) {
             standard.push_back(r.ohms);
         }
         report.standardOhms = std::move(standard);
-        report.standard = checkPorts(built, zin, zout);
+        report.standard = checkPorts(circuitOf(network, built), zin, zout);
         for (std::size_t i = 0; i < parts.size(); ++i) {
             parts[i] = {built[i].ohms, built[i].ohms, std::nullopt};
         }
@@ -211,8 +221,8 @@ Report evaluateDesign(const Request& request, float lossDb) {
         for (Resistor& r : buildable) {
             r.ohms = beyondParts(r.ohms, zin, zout).value_or(r.ohms);
         }
-        report.optimised =
-            optimiseStandard(buildable, zin, zout, searchGoal(request, lossDb, design.arms));
+        report.optimised = optimiseStandard(circuitOf(network, buildable), zin, zout,
+                                            searchGoal(request, lossDb, design.arms));
         if (report.optimised) {
             parts = report.optimised->arms;
             for (std::size_t i = 0; i < built.size(); ++i) {
@@ -221,7 +231,8 @@ Report evaluateDesign(const Request& request, float lossDb) {
         }
     }
     if (request.tolerance) {
-        report.worst = worstCase(built, zin, zout, *request.tolerance);
+        report.worst =
+            worstCase(circuitOf(network, built), zin, zout, *request.tolerance, built.size());
     }
     if (request.availableWatts) {
         addPower(report, request, built, parts);
@@ -247,7 +258,7 @@ std::optional<Report> evaluateGiven(const Request& request, std::span<const Part
             {&entries[i], {entries[i].from, entries[i].to, given[i].ohms}, given[i]});
     }
     const std::vector<Resistor> built = resistorsOf(report.design.arms);
-    report.exact = checkPorts(built, request.zin, request.zout);
+    report.exact = checkPorts(circuitOf(request.network, built), request.zin, request.zout);
     if (!report.exact) {
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 // The shapes of attenuator. The first four are the window's: their numbers are those of its
 // option buttons and of the design record, which holds them in 16 bits. The balanced and
-// bridged pads after them are the command line's only; the window's record never holds them.
+// bridged pads after them, and every network after those, are the command line's only; the
+// window's record never holds them.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,8 @@ enum class Network : std::int16_t {
     H = 5,        // balanced T: each series arm split in two, one half in each leg
     O = 6,        // balanced Pi: the series arm split in two, one half in each leg
     BridgedT = 7, // equal impedances: two arms of Z, a bridge across them, a shunt below
+    Series = 8,   // one resistor in series between the ports; matched at neither
+    Shunt = 9,    // one resistor across the line, the two ports one node; matched at neither
 };
 
 } // namespace zelmarino::design

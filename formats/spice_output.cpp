@@ -73,6 +73,10 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
             append(out, arm.entry->name, " ", from, " ", to, " ", value(ohms), "\n");
         }
     }
+    if (entry.through) {
+        append(out, "Vthrough ", nodeName(Node::In, balanced), " ", nodeName(Node::Out, balanced),
+               " 0\n");
+    }
     append(out, ".ends ", name, "\n");
 }
 

@@ -1,5 +1,6 @@
 #include "formats/touchstone_output.h"
 
+#include "design/catalogue.h"
 #include "design/s_parameters.h"
 #include "formats/output_common.h"
 #include "text/number_text.h"
@@ -31,7 +32,8 @@ void writeTouchstone(std::string& out, const Options& options, const DesignRepor
                " dB, output return loss ",
                fixedPoint(cappedReturnLoss(check->outputReturnLossDb), 2), " dB\n");
     }
-    const auto s = design::sParameters(built, design.zin, design.zout);
+    const auto s =
+        design::sParameters(design::circuitOf(design.network, built), design.zin, design.zout);
     if (!s) {
         out += "! the network cannot be analysed\n";
         return;

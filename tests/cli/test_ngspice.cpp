@@ -222,6 +222,9 @@ INSTANTIATE_TEST_SUITE_P(
         SpiceCase{"h_smaller_impedance_at_the_input", "h", "50", "75", {"--db", "10"}, true},
         SpiceCase{"o_table_e24", "o", "150", "600", {"--db", "12:18:6", "--series", "E24"}, true},
         SpiceCase{"bridged_t_exact", "bridged-t", "75", "75", {"--db", "6"}, true},
+        SpiceCase{"series_unequal_table", "series", "75", "50", {"--db", "3:12:3"}, false},
+        SpiceCase{
+            "shunt_unequal_e24", "shunt", "600", "50", {"--db", "20", "--series", "E24"}, false},
         // The resistors one has, as check writes them: the network after the word check.
         SpiceCase{"check_pi_with_a_pair",
                   "check",

@@ -38,6 +38,8 @@ std::vector<Label> labelsOf(Network network) {
     case Network::H:
     case Network::O:
     case Network::BridgedT:
+    case Network::Series:
+    case Network::Shunt:
         return {}; // the window has no option for these
     }
     return {Label::tielle, Label::piti};

@@ -25,18 +25,21 @@ struct Shape {
     bool equalImpedancesOnly = false;
 };
 
-// Every network of the catalogue, or the window's alone; the balanced pads are analysed as
-// built with their ports between the two legs.
-std::vector<Shape> shapes(bool windowOnly) {
+enum class Only { All, Window, SingleArm };
+
+// Every network of the catalogue, the window's alone, or the pads of one arm; the balanced
+// pads are analysed as built with their ports between the two legs.
+std::vector<Shape> shapes(Only only) {
     std::vector<Shape> found;
     for (const NetworkEntry& entry : catalogue()) {
-        if (windowOnly && !entry.inWindow) {
+        if ((only == Only::Window && !entry.inWindow) ||
+            (only == Only::SingleArm && entry.arms.size() != 1)) {
             continue;
         }
         std::string name(entry.command);
         std::replace(name.begin(), name.end(), '-', '_');
-        found.push_back({name, entry.network, entry.matched != Matched::Output,
-                         entry.matched != Matched::Input, entry.equalImpedancesOnly});
+        found.push_back({name, entry.network, matchesInput(entry.matched),
+                         matchesOutput(entry.matched), entry.equalImpedancesOnly});
     }
     return found;
 }
@@ -85,7 +88,7 @@ TEST_P(ExactDesign, is_matched_where_it_should_be_and_loses_what_was_asked) {
         if (!negativeArms(design).empty()) {
             continue; // rounding put it below the minimum after all
         }
-        const auto check = checkPorts(resistorsOf(design), zin, zout);
+        const auto check = checkPorts(circuitOf(shape.network, resistorsOf(design)), zin, zout);
         ASSERT_TRUE(check);
         SCOPED_TRACE(std::to_string(zin) + " to " + std::to_string(zout) + " ohm, " +
                      std::to_string(loss) + " dB");
@@ -102,7 +105,7 @@ TEST_P(ExactDesign, is_matched_where_it_should_be_and_loses_what_was_asked) {
     EXPECT_GT(checked, 3500);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, ExactDesign, ::testing::ValuesIn(shapes(false)),
+INSTANTIATE_TEST_SUITE_P(Catalogue, ExactDesign, ::testing::ValuesIn(shapes(Only::All)),
                          testing::CaseName{});
 
 // The role of the arm that the design notes name as negative below the minimum loss.
@@ -114,6 +117,10 @@ ArmRole negativeRole(Network network, bool inputLarger) {
         return ArmRole::SeriesAtOutput; // the T always has the larger impedance at its input
     case Network::LOut:
         return inputLarger ? ArmRole::Series : ArmRole::ShuntAtOutput;
+    case Network::Series:
+        return ArmRole::Series;
+    case Network::Shunt:
+        return ArmRole::ShuntAtInput;
     case Network::LIn:
     case Network::H:
     case Network::O:
@@ -148,7 +155,9 @@ TEST_P(MinimumLoss, is_where_the_named_arm_changes_sign) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, MinimumLoss, ::testing::ValuesIn(shapes(true)),
+INSTANTIATE_TEST_SUITE_P(Window, MinimumLoss, ::testing::ValuesIn(shapes(Only::Window)),
+                         testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(SingleArm, MinimumLoss, ::testing::ValuesIn(shapes(Only::SingleArm)),
                          testing::CaseName{});
 
 // At the minimum loss of the Pi and the T, both Ls become the same network, matched at both
