@@ -37,7 +37,8 @@ RunResult runOptimise(const Options& options) {
                     fixedPoint(report.design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
     }
     RunResult result;
-    writeOptimised(result.out, options, loss, report);
+    // The loss searched for: a splitter's own, whatever was asked.
+    writeOptimised(result.out, options, report.design.lossDb, report);
     if (!report.optimised) {
         result.exitStatus = exitBelowMinimum;
         result.err = "zelmarino-calc: --optimise: no set of neighbouring " +

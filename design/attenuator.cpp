@@ -133,6 +133,17 @@ Attenuator designAttenuator(Network network, float zin, float zout, float lossDb
         design.arms = {arm(ArmRole::ShuntAtInput, Node::In, Node::Ground, shunt.arm)};
         break;
     }
+    case Network::PowerSplitter: {
+        const double third = checkedValue(powerSplitterArm(in));
+        design.arms = {{ArmRole::SeriesAtInput, {Node::In, Node::Middle, third}},
+                       {ArmRole::SeriesAtOutput, {Node::Middle, Node::Out, third}},
+                       {ArmRole::SeriesAtSecondOutput, {Node::Middle, Node::Out2, third}}};
+        break;
+    }
+    case Network::TwoResistorSplitter:
+        design.arms = {{ArmRole::SeriesAtOutput, {Node::In, Node::Out, in}},
+                       {ArmRole::SeriesAtSecondOutput, {Node::In, Node::Out2, in}}};
+        break;
     case Network::H:
     case Network::O:
         break; // made from the T and the Pi above

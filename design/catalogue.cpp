@@ -75,9 +75,26 @@ constexpr std::array shuntArms = {
              "shunt across the line at both ports"},
 };
 
+constexpr std::array powerSplitterArms = {
+    ArmEntry{"R1", SeriesAtInput, None, In, Middle, "series", "input",
+             "from the input port to the centre"},
+    ArmEntry{"R2", SeriesAtOutput, None, Middle, Out, "series", "output",
+             "from the centre to the output port"},
+    ArmEntry{"R3", SeriesAtSecondOutput, None, Middle, Out2, "series", "output2",
+             "from the centre to the second output port"},
+};
+
+constexpr std::array twoResistorSplitterArms = {
+    ArmEntry{"R1", SeriesAtOutput, None, In, Out, "series", "output",
+             "from the input port to the output port"},
+    ArmEntry{"R2", SeriesAtSecondOutput, None, In, Out2, "series", "output2",
+             "from the input port to the second output port"},
+};
+
 constexpr std::string_view unbalancedPorts = "in out ref";
 // Not "gnd" for the reference: ngspice takes that name for its global ground.
 constexpr std::string_view balancedPorts = "inp inn outp outn";
+constexpr std::string_view splitterPorts = "in out out2 ref";
 
 constexpr std::array entries = {
     NetworkEntry{Network::Pi,
@@ -178,6 +195,34 @@ constexpr std::array entries = {
                  2,
                  unbalancedPorts,
                  true},
+    NetworkEntry{Network::PowerSplitter,
+                 "power-splitter",
+                 "Resistive power splitter",
+                 "three arms of Z/3 from a centre node, 6 dB to each output;\n"
+                 "matched at every port, between equal impedances only",
+                 powerSplitterArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Both,
+                 3,
+                 splitterPorts,
+                 false},
+    NetworkEntry{Network::TwoResistorSplitter,
+                 "two-resistor-splitter",
+                 "Two-resistor splitter",
+                 "an arm of Z from the input to each output, 6 dB to each, for\n"
+                 "ratio measurements; matched at the input, equal impedances only",
+                 twoResistorSplitterArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Input,
+                 3,
+                 splitterPorts,
+                 false},
 };
 
 // The switch keeps -Wswitch watching the enum: a network added there and not here fails to
@@ -193,6 +238,8 @@ constexpr std::size_t indexOf(Network network) {
     case Network::BridgedT:
     case Network::Series:
     case Network::Shunt:
+    case Network::PowerSplitter:
+    case Network::TwoResistorSplitter:
         return static_cast<std::size_t>(network) - 1;
     }
     return entries.size();
@@ -241,6 +288,14 @@ std::vector<Resistor> circuitOf(Network network, std::span<const Resistor> arms)
     std::vector<Resistor> circuit(arms.begin(), arms.end());
     if (entryOf(network).through) {
         circuit.push_back({In, Out, 0.0});
+    }
+    return circuit;
+}
+
+std::vector<Resistor> checkedCircuit(Network network, std::span<const Resistor> arms, double zout) {
+    std::vector<Resistor> circuit = circuitOf(network, arms);
+    if (entryOf(network).ports == 3) {
+        circuit.push_back({Out2, Ground, zout});
     }
     return circuit;
 }

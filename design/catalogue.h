@@ -58,6 +58,8 @@ struct NetworkEntry {
     int ports;
     std::string_view spicePorts; // the subcircuit's port nodes, in order
     bool through;                // the two ports are one node, joined by a wire that is no arm
+    // `ports` is 3 for a splitter: its second output is Node::Out2, and its loss is its own,
+    // whatever was asked.
 };
 
 [[nodiscard]] std::span<const NetworkEntry> catalogue();
@@ -70,6 +72,11 @@ struct NetworkEntry {
 // The circuit the analysis takes: the arms, then what the network has besides them (the wire
 // joining the ports of a network that passes straight through).
 [[nodiscard]] std::vector<Resistor> circuitOf(Network network, std::span<const Resistor> arms);
+
+// The two-port every check analyses from the input to the output: the circuit, with a
+// splitter's second output terminated in Zout. The termination comes last.
+[[nodiscard]] std::vector<Resistor> checkedCircuit(Network network, std::span<const Resistor> arms,
+                                                   double zout);
 
 // "pi, t, l-out, l-in, h, o or bridged-t".
 [[nodiscard]] std::string commandList();

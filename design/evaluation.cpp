@@ -122,8 +122,8 @@ void addPower(Report& report, const Request& request, std::span<const Resistor> 
               std::span<const Part> parts) {
     const double zin = report.design.zin;
     const double zout = report.design.zout;
-    report.power =
-        dissipation(circuitOf(request.network, built), zin, zout, *request.availableWatts);
+    report.power = dissipation(checkedCircuit(request.network, built, zout), zin, zout,
+                               *request.availableWatts);
     if (!report.power) {
         return;
     }
@@ -158,7 +158,10 @@ std::optional<Objection> objection(const Request& request, bool given) {
     using enum Objection::Subject;
     const NetworkEntry& entry = entryOf(request.network);
     if (!given && entry.equalImpedancesOnly && request.zin != request.zout) {
-        std::string shape(entry.title.substr(0, entry.title.rfind(' ')));
+        // "Bridged T attenuator" is a bridged T; a splitter keeps its whole title.
+        std::string shape(entry.title.ends_with(" attenuator")
+                              ? entry.title.substr(0, entry.title.rfind(' '))
+                              : entry.title);
         shape.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(shape.front())));
         return Objection{Impedances, "a " + shape + " is matched only between equal impedances"};
     }
@@ -192,7 +195,11 @@ Report evaluateDesign(const Request& request, float lossDb) {
     std::vector<Resistor> built = resistorsOf(design.arms);
     const double zin = design.zin;
     const double zout = design.zout;
-    report.exact = checkPorts(circuitOf(network, built), zin, zout);
+    report.exact = checkPorts(checkedCircuit(network, built, zout), zin, zout);
+    if (entry.ports == 3 && report.exact) {
+        // A splitter's loss is its own, whatever was asked: it is reported, and searched for.
+        report.design.lossDb = static_cast<float>(report.exact->lossDb);
+    }
     if (!report.realisable()) {
         // No standard value, tolerance or rating means anything for a negative resistor.
         return report;
@@ -209,7 +216,7 @@ Report evaluateDesign(const Request& request, float lossDb) {
             standard.push_back(r.ohms);
         }
         report.standardOhms = std::move(standard);
-        report.standard = checkPorts(circuitOf(network, built), zin, zout);
+        report.standard = checkPorts(checkedCircuit(network, built, zout), zin, zout);
         for (std::size_t i = 0; i < parts.size(); ++i) {
             parts[i] = {built[i].ohms, built[i].ohms, std::nullopt};
         }
@@ -221,8 +228,8 @@ Report evaluateDesign(const Request& request, float lossDb) {
         for (Resistor& r : buildable) {
             r.ohms = beyondParts(r.ohms, zin, zout).value_or(r.ohms);
         }
-        report.optimised = optimiseStandard(circuitOf(network, buildable), zin, zout,
-                                            searchGoal(request, lossDb, design.arms));
+        report.optimised = optimiseStandard(checkedCircuit(network, buildable, zout), zin, zout,
+                                            searchGoal(request, design.lossDb, design.arms));
         if (report.optimised) {
             parts = report.optimised->arms;
             for (std::size_t i = 0; i < built.size(); ++i) {
@@ -231,8 +238,8 @@ Report evaluateDesign(const Request& request, float lossDb) {
         }
     }
     if (request.tolerance) {
-        report.worst =
-            worstCase(circuitOf(network, built), zin, zout, *request.tolerance, built.size());
+        report.worst = worstCase(checkedCircuit(network, built, zout), zin, zout,
+                                 *request.tolerance, built.size());
     }
     if (request.availableWatts) {
         addPower(report, request, built, parts);
@@ -258,7 +265,8 @@ std::optional<Report> evaluateGiven(const Request& request, std::span<const Part
             {&entries[i], {entries[i].from, entries[i].to, given[i].ohms}, given[i]});
     }
     const std::vector<Resistor> built = resistorsOf(report.design.arms);
-    report.exact = checkPorts(circuitOf(request.network, built), request.zin, request.zout);
+    report.exact =
+        checkPorts(checkedCircuit(request.network, built, request.zout), request.zin, request.zout);
     if (!report.exact) {
         return std::nullopt;
     }

@@ -45,6 +45,10 @@ BridgedTArms bridgedT(Checked z, Checked k) {
     return {z * (k - 1.0), z / (k - 1.0)};
 }
 
+Checked powerSplitterArm(Checked z) {
+    return z / 3.0;
+}
+
 // Between equal impedances the handbooks' own forms, so that their tables are met as printed.
 SingleArm singleSeries(Checked zin, Checked zout, Checked k) {
     if (zin.value() == zout.value()) {

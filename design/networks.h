@@ -63,6 +63,13 @@ struct SingleArm {
     Checked arm;
 };
 
+// Splitters between equal impedances Z, of a fixed loss: 20 log10 2 = 6.02 dB from the input
+// to each output, the other output terminated. Three arms of Z/3 from a centre node match
+// every port, Z/3 + (4Z/3 || 4Z/3) = Z. Two arms of Z from the input to each output match the
+// input alone (each output sees 5Z/3), but levelled by the ratio of its outputs, as in a
+// ratio measurement, each output acts as a source of Z.
+[[nodiscard]] Checked powerSplitterArm(Checked z);
+
 [[nodiscard]] SingleArm singleSeries(Checked zin, Checked zout, Checked k);
 [[nodiscard]] SingleArm singleShunt(Checked zin, Checked zout, Checked k);
 

@@ -27,6 +27,8 @@ std::string_view nodeName(Node node, bool balanced) {
         return "inn";
     case Node::MiddleN:
         return "midn";
+    case Node::Out2:
+        return "out2";
     case Node::OutN:
         break;
     }

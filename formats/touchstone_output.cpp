@@ -32,8 +32,8 @@ void writeTouchstone(std::string& out, const Options& options, const DesignRepor
                " dB, output return loss ",
                fixedPoint(cappedReturnLoss(check->outputReturnLossDb), 2), " dB\n");
     }
-    const auto s =
-        design::sParameters(design::circuitOf(design.network, built), design.zin, design.zout);
+    const auto s = design::sParameters(design::checkedCircuit(design.network, built, design.zout),
+                                       design.zin, design.zout);
     if (!s) {
         out += "! the network cannot be analysed\n";
         return;

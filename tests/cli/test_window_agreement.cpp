@@ -40,6 +40,8 @@ std::vector<Label> labelsOf(Network network) {
     case Network::BridgedT:
     case Network::Series:
     case Network::Shunt:
+    case Network::PowerSplitter:
+    case Network::TwoResistorSplitter:
         return {}; // the window has no option for these
     }
     return {Label::tielle, Label::piti};
