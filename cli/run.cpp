@@ -37,11 +37,14 @@ RunResult runOptimise(const Options& options) {
                     fixedPoint(report.design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
     }
     RunResult result;
+    // The loss searched for: a splitter's own, whatever was asked.
+    const float searched = report.design.lossDb;
     if (hasResponse(options)) {
-        writeWithResponse(result.out, options, report,
-                          [&](std::string& out) { writeOptimised(out, options, loss, report); });
+        writeWithResponse(result.out, options, report, [&](std::string& out) {
+            writeOptimised(out, options, searched, report);
+        });
     } else {
-        writeOptimised(result.out, options, loss, report);
+        writeOptimised(result.out, options, searched, report);
     }
     if (!report.optimised) {
         result.exitStatus = exitBelowMinimum;

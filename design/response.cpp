@@ -42,7 +42,9 @@ std::optional<Watched> watched(PortSweep& sweep, double hz, Matched matched) {
 BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, double zin, double zout,
                           const PartModel& model, [[maybe_unused]] double f0Hz) {
     BuiltNetwork built;
-    for (const Resistor& r : arms) {
+    // The catalogue's whole circuit: a pad that passes straight through has its ports joined
+    // by a wire that is no arm.
+    for (const Resistor& r : circuitOf(network, arms)) {
         if (std::isinf(r.ohms)) {
             continue; // an open arm
         }
@@ -60,6 +62,9 @@ BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, doubl
     const NodeId inReturn = nodeIdOf(balanced ? Node::InN : Node::Ground);
     const NodeId outReturn = nodeIdOf(balanced ? Node::OutN : Node::Ground);
     built.ports = {{nodeIdOf(Node::In), inReturn, zin}, {nodeIdOf(Node::Out), outReturn, zout}};
+    if (entryOf(network).ports == 3) {
+        built.ports.push_back({nodeIdOf(Node::Out2), groundNode, zout}); // a splitter's other output
+    }
     return built;
 }
 

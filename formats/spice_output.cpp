@@ -27,6 +27,8 @@ std::string_view nodeName(Node node, bool balanced) {
         return "inn";
     case Node::MiddleN:
         return "midn";
+    case Node::Out2:
+        return "out2";
     case Node::OutN:
         break;
     }
@@ -99,6 +101,10 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
         } else {
             writeModelled(out, arm, from, to, ohms, model);
         }
+    }
+    if (entry.through) {
+        append(out, "Vthrough ", nodeName(Node::In, balanced), " ", nodeName(Node::Out, balanced),
+               " 0\n");
     }
     append(out, ".ends ", name, "\n");
 }

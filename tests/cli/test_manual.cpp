@@ -64,7 +64,10 @@ TEST(Manual, names_every_network_of_the_catalogue_as_the_help_does) {
     for (const design::NetworkEntry& entry : design::catalogue()) {
         const std::string command(entry.command);
         EXPECT_NE(networks.find(".B " + command + "\n"), std::string::npos) << command;
-        EXPECT_NE(help.find("  " + command + " "), std::string::npos) << command;
+        // A name too long for the help's column has its summary on the next line.
+        EXPECT_TRUE(help.find("  " + command + " ") != std::string::npos ||
+                    help.find("  " + command + "\n") != std::string::npos)
+            << command;
     }
 }
 

@@ -39,6 +39,7 @@ std::string findOnPath(const std::string& program) {
 struct Subcircuit {
     std::string name;
     bool balanced = false; // ports inp, inn, outp, outn rather than in, out, ref
+    bool splitter = false; // ports in, out, out2, ref: the second output terminated in Zout
     double requestedDb = 0.0;
     double printedInputOhms = 0.0;
     double printedOutputOhms = 0.0;
@@ -66,6 +67,7 @@ std::vector<Subcircuit> subcircuitsIn(const std::string& library) {
         } else if (line.starts_with(".subckt ")) {
             current.name = line.substr(8, line.find(' ', 8) - 8);
             current.balanced = line.ends_with(" inp inn outp outn");
+            current.splitter = line.ends_with(" in out out2 ref");
             found.push_back(current);
         }
     }
@@ -98,18 +100,18 @@ public:
         // The loss: a 1 V source behind Zin, Zout across the output.
         line({"V", n, " src", n, " lift DC 1"});
         line({"RS", n, " src", n, " ia", n, " ", c.zin});
-        instance(s, "a" + n);
+        instance(s, "a" + n, c.zout);
         line({"RL", n, " oa", n, " ", outReturn(s, "a" + n), " ", c.zout});
         measure("loss" + n, "a" + n, s);
         // The input resistance: 1 A into the input, Zout across the output.
         line({"IIN", n, " lift ib", n, " DC 1"});
-        instance(s, "b" + n);
+        instance(s, "b" + n, c.zout);
         line({"RLB", n, " ob", n, " ", outReturn(s, "b" + n), " ", c.zout});
         m_lets += "let rin" + n + " = v(ib" + n + ") - v(lift)\n";
         m_prints += " rin" + n;
         // The output resistance: Zin across the input, 1 A into the output.
         line({"RSC", n, " ic", n, " lift ", c.zin});
-        instance(s, "c" + n);
+        instance(s, "c" + n, c.zout);
         line({"IOUT", n, " ", outReturn(s, "c" + n), " oc", n, " DC 1"});
         measure("rout" + n, "c" + n, s);
     }
@@ -130,9 +132,12 @@ private:
     static std::string outReturn(const Subcircuit& s, const std::string& tag) {
         return s.balanced ? "on" + tag : "lift";
     }
-    void instance(const Subcircuit& s, const std::string& tag) {
+    void instance(const Subcircuit& s, const std::string& tag, const std::string& zout) {
         if (s.balanced) {
             line({"X", tag, " i", tag, " lift o", tag, " on", tag, " ", s.name});
+        } else if (s.splitter) {
+            line({"X", tag, " i", tag, " o", tag, " p", tag, " lift ", s.name});
+            line({"RP", tag, " p", tag, " lift ", zout});
         } else {
             line({"X", tag, " i", tag, " o", tag, " lift ", s.name});
         }
@@ -225,6 +230,21 @@ INSTANTIATE_TEST_SUITE_P(
         SpiceCase{"h_smaller_impedance_at_the_input", "h", "50", "75", {"--db", "10"}, true},
         SpiceCase{"o_table_e24", "o", "150", "600", {"--db", "12:18:6", "--series", "E24"}, true},
         SpiceCase{"bridged_t_exact", "bridged-t", "75", "75", {"--db", "6"}, true},
+        SpiceCase{"power_splitter_e24",
+                  "power-splitter",
+                  "50",
+                  "50",
+                  {"--db", "6", "--series", "E24"},
+                  true},
+        SpiceCase{"two_resistor_splitter_exact",
+                  "two-resistor-splitter",
+                  "75",
+                  "75",
+                  {"--db", "6"},
+                  false},
+        SpiceCase{"series_unequal_table", "series", "75", "50", {"--db", "3:12:3"}, false},
+        SpiceCase{
+            "shunt_unequal_e24", "shunt", "600", "50", {"--db", "20", "--series", "E24"}, false},
         // The resistors one has, as check writes them: the network after the word check.
         SpiceCase{"check_pi_with_a_pair",
                   "check",

@@ -38,10 +38,14 @@ std::vector<std::string> with(std::vector<std::string> extra) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Refuses,
     ::testing::Values(
-        Refusal{"nothing", {}, "no network given (choose pi, t, l-out, l-in, h, o or bridged-t)"},
+        Refusal{"nothing",
+                {},
+                "no network given (choose pi, t, l-out, l-in, h, o, bridged-t, series, shunt, "
+                "power-splitter or two-resistor-splitter)"},
         Refusal{"unknown_network",
                 {"tee", "--zin", "75"},
-                "unknown network 'tee' (choose pi, t, l-out, l-in, h, o or bridged-t)"},
+                "unknown network 'tee' (choose pi, t, l-out, l-in, h, o, bridged-t, series, shunt, "
+                "power-splitter or two-resistor-splitter)"},
         Refusal{"bridged_t_between_unequal_impedances",
                 {"bridged-t", "--zin", "50", "--zout", "75", "--db", "10"},
                 "bridged-t: --zin 50 and --zout 75 differ, and a bridged T is matched only "
@@ -131,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"missing_zin_named_first", {"t", "--db", "10"}, "missing --zin"},
         Refusal{"network_missing_among_options",
                 {"--zin", "75", "--zout", "50", "--db", "10"},
-                "no network given (choose pi, t, l-out, l-in, h, o or bridged-t)"},
+                "no network given (choose pi, t, l-out, l-in, h, o, bridged-t, series, shunt, "
+                "power-splitter or two-resistor-splitter)"},
         Refusal{"missing_db", {"t", "--zin", "75", "--zout", "50"}, "missing --db"},
         Refusal{"zero_impedance",
                 {"pi", "--zin", "0", "--zout", "50", "--db", "10"},
