@@ -284,16 +284,26 @@ std::span<const ArmEntry> armsOf(Network network, ShuntAt shunt) {
                                                                       : entry.arms;
 }
 
-std::vector<Resistor> circuitOf(Network network, std::span<const Resistor> arms) {
-    std::vector<Resistor> circuit(arms.begin(), arms.end());
+void SmallCircuit::push_back(const Resistor& resistor) {
+    if (m_size == capacity) {
+        throw std::length_error("more resistors than any network has");
+    }
+    m_resistors.at(m_size++) = resistor;
+}
+
+SmallCircuit circuitOf(Network network, std::span<const Resistor> arms) {
+    SmallCircuit circuit;
+    for (const Resistor& arm : arms) {
+        circuit.push_back(arm);
+    }
     if (entryOf(network).through) {
         circuit.push_back({In, Out, 0.0});
     }
     return circuit;
 }
 
-std::vector<Resistor> checkedCircuit(Network network, std::span<const Resistor> arms, double zout) {
-    std::vector<Resistor> circuit = circuitOf(network, arms);
+SmallCircuit checkedCircuit(Network network, std::span<const Resistor> arms, double zout) {
+    SmallCircuit circuit = circuitOf(network, arms);
     if (entryOf(network).ports == 3) {
         circuit.push_back({Out2, Ground, zout});
     }

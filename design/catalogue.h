@@ -9,6 +9,7 @@
 #include "design/network.h"
 #include "design/placement.h"
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -69,14 +70,31 @@ struct NetworkEntry {
 // The arms as the network is placed: an L's mirror when its shunt is across the input.
 [[nodiscard]] std::span<const ArmEntry> armsOf(Network network, ShuntAt shunt);
 
+// The resistors of one network's circuit, held in place: the checks build one for every row of
+// a table, which should cost no allocation.
+class SmallCircuit {
+public:
+    static constexpr std::size_t capacity = 8;
+
+    void push_back(const Resistor& resistor); // throws std::length_error beyond the capacity
+    [[nodiscard]] const Resistor* data() const { return m_resistors.data(); }
+    [[nodiscard]] std::size_t size() const { return m_size; }
+    [[nodiscard]] const Resistor* begin() const { return data(); }
+    [[nodiscard]] const Resistor* end() const { return data() + m_size; }
+
+private:
+    std::array<Resistor, capacity> m_resistors{};
+    std::size_t m_size = 0;
+};
+
 // The circuit the analysis takes: the arms, then what the network has besides them (the wire
 // joining the ports of a network that passes straight through).
-[[nodiscard]] std::vector<Resistor> circuitOf(Network network, std::span<const Resistor> arms);
+[[nodiscard]] SmallCircuit circuitOf(Network network, std::span<const Resistor> arms);
 
 // The two-port every check analyses from the input to the output: the circuit, with a
 // splitter's second output terminated in Zout. The termination comes last.
-[[nodiscard]] std::vector<Resistor> checkedCircuit(Network network, std::span<const Resistor> arms,
-                                                   double zout);
+[[nodiscard]] SmallCircuit checkedCircuit(Network network, std::span<const Resistor> arms,
+                                          double zout);
 
 // "pi, t, l-out, l-in, h, o or bridged-t".
 [[nodiscard]] std::string commandList();

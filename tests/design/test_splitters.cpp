@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 // `sourceOhms` at the input and `loadOhms` on the first output.
 double outputRatio(const std::vector<Resistor>& arms, double z, double sourceOhms,
                    double loadOhms) {
-    std::vector<Resistor> circuit = checkedCircuit(Network::TwoResistorSplitter, arms, z);
+    SmallCircuit circuit = checkedCircuit(Network::TwoResistorSplitter, arms, z);
     circuit.push_back({Node::In, Node::Ground, sourceOhms});
     circuit.push_back({Node::Out, Node::Ground, loadOhms});
     const std::array source{Injection{Node::In, 1.0}};
