@@ -136,7 +136,7 @@ void readLoss(const FormFields& fields, Reader& reader, FormReading& reading, bo
             reader.fail(Field::Loss, "between equal impedances the least loss is 0 dB, no pad "
                                      "at all");
         } else {
-            reader.fail(Field::ShuntAt, "an L matches both ports only with its shunt across the "
+            reader.fail(Field::Loss, "an L matches both ports only with its shunt across the "
                                         "smaller impedance");
         }
         return;
@@ -220,13 +220,11 @@ void readSweep(const FormFields& fields, Reader& reader, FormReading& reading) {
 }
 
 // What no field shows alone: a pad matched only between equal impedances, a power whose
-// dissipation would overflow.
+// dissipation would overflow. Only an L's shunt is ever placed, so no objection to it comes.
 void readObjection(Reader& reader, const FormReading& reading, bool given) {
     if (const auto objection = design::objection(reading.request, given)) {
         using enum design::Objection::Subject;
-        const Field field = objection->subject == Impedances ? Field::Zout
-                            : objection->subject == Shunt    ? Field::ShuntAt
-                                                             : Field::Power;
+        const Field field = objection->subject == Power ? Field::Power : Field::Zout;
         reader.fail(field, objection->reason);
     }
 }

@@ -48,7 +48,6 @@ struct FormFields {
 };
 
 enum class Field {
-    ShuntAt,
     Zin,
     Zout,
     Loss,

@@ -89,23 +89,18 @@ std::vector<CheckRow> checkRows(const design::Report& report) {
     return rows;
 }
 
-std::string tabSeparated(const std::vector<std::string>& headings,
-                         const std::vector<ArmRow>& rows) {
+std::string tabSeparated(const std::vector<std::vector<std::string>>& lines) {
     std::string text;
-    const auto line = [&text](const auto& cells) {
-        bool first = true;
-        for (const auto& cell : cells) {
-            if (!first) {
+    for (const std::vector<std::string>& cells : lines) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0) {
                 text += '\t';
             }
-            text += cell;
-            first = false;
+            for (const char c : cells[i]) {
+                text += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
+            }
         }
         text += '\n';
-    };
-    line(headings);
-    for (const ArmRow& row : rows) {
-        line(row);
     }
     return text;
 }

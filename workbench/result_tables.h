@@ -41,8 +41,8 @@ struct CheckRow {
 
 [[nodiscard]] std::vector<CheckRow> checkRows(const design::Report& report);
 
-// Tab between cells, a line feed after each row, headings first: what a spreadsheet pastes.
-[[nodiscard]] std::string tabSeparated(const std::vector<std::string>& headings,
-                                       const std::vector<ArmRow>& rows);
+// Tab between cells, a line feed after each line: what a spreadsheet pastes. A tab or line
+// break within a cell becomes a blank, so that every line keeps its cells.
+[[nodiscard]] std::string tabSeparated(const std::vector<std::vector<std::string>>& lines);
 
 } // namespace zelmarino::workbench
