@@ -1,5 +1,7 @@
 #include "design/ac_circuit.h"
 
+#include "design/elimination.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -13,6 +15,16 @@ namespace {
 using namespace std::complex_literals;
 
 constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
+
+// 1 / z as inverseOf forms it, or by the library's division where the square of its size
+// would overflow or vanish.
+Complex inverse(Complex z) {
+    const double size = std::norm(z);
+    if (!(size > 0.0) || !std::isfinite(size)) {
+        return 1.0 / z;
+    }
+    return inverseOf(z);
+}
 
 // Nodes joined, as a small union-find.
 class Groups {
@@ -52,26 +64,6 @@ struct LineAt {
     [[nodiscard]] bool chained() const { return std::abs(sine) < 0.1; }
 };
 
-// A branch's admittance at `hz`, nothing for a wire; 0 for an open branch.
-std::optional<Complex> admittanceOf(const Branch& branch, double hz) {
-    const double omega = 2.0 * std::numbers::pi * hz;
-    switch (branch.kind) {
-    case Lumped::Resistor:
-        if (branch.value == 0.0) {
-            return std::nullopt;
-        }
-        return 1.0 / branch.value;
-    case Lumped::Inductor:
-        if (branch.value == 0.0 || omega == 0.0) {
-            return std::nullopt;
-        }
-        return 1.0 / (1i * omega * branch.value);
-    case Lumped::Capacitor:
-        return 1i * omega * branch.value;
-    }
-    return std::nullopt;
-}
-
 std::size_t nodeCountOf(const AcCircuit& circuit, std::span<const Admittance> terminations,
                         std::span<const std::vector<AcInjection>> columns) {
     NodeId highest = groundNode;
@@ -80,6 +72,9 @@ std::size_t nodeCountOf(const AcCircuit& circuit, std::span<const Admittance> te
     }
     for (const Line& l : circuit.lines) {
         highest = std::max({highest, l.in, l.inReturn, l.out, l.outReturn});
+    }
+    for (const ModelledResistor& r : circuit.resistors) {
+        highest = std::max({highest, r.from, r.to});
     }
     for (const Admittance& t : terminations) {
         highest = std::max({highest, t.a, t.b});
@@ -93,18 +88,19 @@ std::size_t nodeCountOf(const AcCircuit& circuit, std::span<const Admittance> te
 }
 
 // The equations: one row per unknown, the unknowns' coefficients then one column per
-// right-hand side.
+// right-hand side, row after row.
 class System {
 public:
     System(std::size_t unknowns, std::size_t columns)
         : m_unknowns(unknowns)
-        , m_rows(unknowns, std::vector<Complex>(unknowns + columns))
+        , m_width(unknowns + columns)
+        , m_entries(unknowns * (unknowns + columns))
         , m_largest(unknowns) {}
 
     void add(std::size_t row, std::size_t column, Complex value) {
         if (row != none && column != none) {
-            m_rows.at(row).at(column) += value;
-            m_largest.at(row) = std::max(m_largest.at(row), std::abs(value));
+            m_entries.at(row * m_width + column) += value;
+            m_largest.at(row) = std::max(m_largest.at(row), sizeOf(value));
         }
     }
     // `value` times the voltage from `plus` to `minus`, into `row`.
@@ -125,65 +121,27 @@ public:
     }
     void addSource(std::size_t row, std::size_t column, Complex amps) {
         if (row != none) {
-            m_rows.at(row).at(m_unknowns + column) += amps;
+            m_entries.at(row * m_width + m_unknowns + column) += amps;
         }
     }
 
-    // Gaussian elimination with partial pivoting, each row first divided by the largest
-    // coefficient stamped into it, so that rows of siemens and rows of ohms or plain ratios are
-    // judged alike, and a node whose admittances cancel (a tank at resonance) is found
-    // singular rather than scaled back up. The columns of the solution, each as long as the
-    // unknowns.
+    // The columns of the solution, each as long as the unknowns.
     std::optional<std::vector<std::vector<Complex>>> solve() && {
         const std::size_t n = m_unknowns;
-        const std::size_t width = n == 0 ? 0 : m_rows.front().size();
-        for (std::size_t i = 0; i < n; ++i) {
-            const double scale = m_largest[i];
-            if (!(scale > 0.0) || !std::isfinite(scale)) {
-                return std::nullopt;
-            }
-            for (Complex& entry : m_rows[i]) {
-                entry /= scale;
-            }
+        if (!eliminate(m_entries, n, m_width, m_largest)) {
+            return std::nullopt;
         }
-        for (std::size_t col = 0; col < n; ++col) {
-            std::size_t pivot = col;
-            for (std::size_t r = col + 1; r < n; ++r) {
-                if (std::abs(m_rows[r][col]) > std::abs(m_rows[pivot][col])) {
-                    pivot = r;
-                }
-            }
-            if (!(std::abs(m_rows[pivot][col]) > 1e-14)) {
-                return std::nullopt;
-            }
-            std::swap(m_rows[col], m_rows[pivot]);
-            for (std::size_t r = col + 1; r < n; ++r) {
-                const Complex factor = m_rows[r][col] / m_rows[col][col];
-                if (factor == 0.0) {
-                    continue;
-                }
-                for (std::size_t j = col; j < width; ++j) {
-                    m_rows[r][j] -= factor * m_rows[col][j];
-                }
-            }
-        }
-        std::vector<std::vector<Complex>> solutions(width - n, std::vector<Complex>(n));
+        std::vector<std::vector<Complex>> solutions(m_width - n, std::vector<Complex>(n));
         for (std::size_t c = 0; c < solutions.size(); ++c) {
-            std::vector<Complex>& x = solutions[c];
-            for (std::size_t i = n; i-- > 0;) {
-                Complex sum = m_rows[i][n + c];
-                for (std::size_t j = i + 1; j < n; ++j) {
-                    sum -= m_rows[i][j] * x[j];
-                }
-                x[i] = sum / m_rows[i][i];
-            }
+            backSubstitute(m_entries, n, m_width, c, solutions[c]);
         }
         return solutions;
     }
 
 private:
     std::size_t m_unknowns;
-    std::vector<std::vector<Complex>> m_rows;
+    std::size_t m_width;
+    std::vector<Complex> m_entries;
     std::vector<double> m_largest; // of what was stamped into each row
 };
 
@@ -216,13 +174,18 @@ solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> te
     // Wires are merged, as the two-port analysis merges them, so that they stay exact.
     Groups wired(nodes);
     std::vector<Admittance> admittances(terminations.begin(), terminations.end());
-    for (const Branch& b : circuit.branches) {
-        const auto y = admittanceOf(b, hz);
+    const auto admit = [&](NodeId from, NodeId to, std::optional<Complex> y) {
         if (!y) {
-            wired.join(b.from, b.to);
+            wired.join(from, to);
         } else if (*y != 0.0) {
-            admittances.push_back({b.from, b.to, *y});
+            admittances.push_back({from, to, *y});
         }
+    };
+    for (const Branch& b : circuit.branches) {
+        admit(b.from, b.to, admittanceOf(b, hz));
+    }
+    for (const ModelledResistor& r : circuit.resistors) {
+        admit(r.from, r.to, admittanceOf(r, hz));
     }
     std::vector<LineAt> lines;
     for (const Line& l : circuit.lines) {
@@ -352,6 +315,48 @@ solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> te
 }
 
 } // namespace
+
+std::optional<Complex> admittanceOf(const Branch& branch, double hz) {
+    const double omega = 2.0 * std::numbers::pi * hz;
+    switch (branch.kind) {
+    case Lumped::Resistor:
+        if (branch.value == 0.0) {
+            return std::nullopt;
+        }
+        return 1.0 / branch.value;
+    case Lumped::Inductor:
+        if (branch.value == 0.0 || omega == 0.0) {
+            return std::nullopt;
+        }
+        return 1.0 / (1i * omega * branch.value);
+    case Lumped::Capacitor:
+        return 1i * omega * branch.value;
+    }
+    return std::nullopt;
+}
+
+std::optional<Complex> admittanceOf(const ModelledResistor& r, double hz) {
+    if (hz == 0.0) {
+        // Its resistance alone, formed as the two-port analysis forms it.
+        return admittanceOf(Branch{Lumped::Resistor, r.from, r.to, r.ohms}, hz);
+    }
+    const double omega = 2.0 * std::numbers::pi * hz;
+    const Complex via = 1i * (omega * r.viaHenries);
+    const Complex body = r.ohms + 1i * (omega * r.seriesHenries);
+    if (body == 0.0) {
+        // A wire, or the via alone.
+        if (via == 0.0) {
+            return std::nullopt;
+        }
+        return inverse(via);
+    }
+    const Complex across =
+        (std::isinf(r.ohms) ? Complex{} : inverse(body)) + 1i * (omega * r.shuntFarads);
+    if (across == 0.0 || via == 0.0) {
+        return across;
+    }
+    return inverse(inverse(across) + via);
+}
 
 AcCircuit acCircuitOf(std::span<const Resistor> resistors) {
     AcCircuit circuit;

@@ -53,10 +53,29 @@ struct Line {
     return degrees / (360.0 * hz);
 }
 
+// A resistor as built: its resistance in series with an inductance, a capacitance across the
+// two, and an inductance in series with it all (a shunt arm's way to ground). One admittance
+// between two nodes at every frequency, so the parasitics add no unknowns. A resistance of 0
+// with no inductance is a wire; an infinite one leaves the capacitance alone.
+struct ModelledResistor {
+    NodeId from;
+    NodeId to;
+    double ohms;
+    double seriesHenries = 0.0;
+    double shuntFarads = 0.0;
+    double viaHenries = 0.0;
+};
+
 struct AcCircuit {
     std::vector<Branch> branches;
     std::vector<Line> lines;
+    std::vector<ModelledResistor> resistors{};
 };
+
+// The admittance of a branch or a modelled resistor at `hz`: nothing for a wire, 0 for an
+// open branch.
+[[nodiscard]] std::optional<Complex> admittanceOf(const Branch& branch, double hz);
+[[nodiscard]] std::optional<Complex> admittanceOf(const ModelledResistor& resistor, double hz);
 
 // The resistor network the two-port analysis takes, in these nodes.
 [[nodiscard]] AcCircuit acCircuitOf(std::span<const Resistor> resistors);

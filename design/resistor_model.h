@@ -31,7 +31,7 @@ struct Package {
 // How every arm of a pad is built. All zero is the ideal resistor.
 struct PartModel {
     Parasitics parts{};
-    double viaHenries = 0.0; // in series with each arm that runs to ground
+    double viaHenries = 0.0;        // in series with each arm that runs to ground
     std::string_view packageName{}; // the package the parasitics are, if one is
 
     [[nodiscard]] bool ideal() const {
