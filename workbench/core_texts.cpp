@@ -57,6 +57,8 @@ namespace {
     QT_TRANSLATE_NOOP("Reason", "must be a rating above 0 W"),
     QT_TRANSLATE_NOOP("Reason", "must be a return loss of 0 dB or more"),
     QT_TRANSLATE_NOOP("Reason", "a resistance is 0 ohms or more"),
+    QT_TRANSLATE_NOOP("Reason", "too small: 10^(A/20) rounds to 1"),
+    QT_TRANSLATE_NOOP("Reason", "too large for double precision"),
     QT_TRANSLATE_NOOP("Reason", "must be a frequency above 0 Hz"),
     QT_TRANSLATE_NOOP("Reason", "must be 0 or more"),
     QT_TRANSLATE_NOOP("Reason", "must be above 0 dB"),

@@ -160,9 +160,12 @@ void readLoss(const FormFields& fields, Reader& reader, FormReading& reading, bo
     try {
         static_cast<void>(design::designPlaced(request.network, request.zin, request.zout,
                                                reading.lossDb, request.shuntAt));
-    } catch (const design::FloatError& error) {
-        reader.fail(Field::Loss, "the calculation fails (" +
-                                     std::string(design::failureName(error.failure)) + ")");
+    } catch (const design::FloatError&) {
+        // The arithmetic fails only at the ends: where K = 10^(A/20) rounds to 1, or where
+        // K² overflows.
+        const bool kIsOne = design::voltageRatio(reading.lossDb).value() == 1.0;
+        reader.fail(Field::Loss, kIsOne ? "too small: 10^(A/20) rounds to 1"
+                                        : "too large for double precision");
     }
 }
 

@@ -39,7 +39,7 @@ InputPanel::InputPanel(QWidget* parent)
     , m_mode(new QComboBox(this))
     , m_network(new QComboBox(this))
     , m_shuntAt(new QComboBox(this))
-    , m_minimum(new QCheckBox(tr("Least &loss the impedances allow"), this))
+    , m_minimum(new QCheckBox(tr("Least loss the impe&dances allow"), this))
     , m_series(new QComboBox(this))
     , m_optimise(new QCheckBox(tr("&Optimise: the set closest to the loss"), this))
     , m_pairs(new QCheckBox(tr("&Pairs: two values in an arm"), this))
@@ -51,7 +51,7 @@ InputPanel::InputPanel(QWidget* parent)
     QFormLayout* network = addGroup(tr("Network"));
     m_mode->addItem(tr("Design for a loss"));
     m_mode->addItem(tr("Check the resistors I have"));
-    addChoice(network, m_mode, QStringLiteral("mode"), tr("&Task"));
+    addChoice(network, m_mode, QStringLiteral("mode"), tr("Tas&k"));
     for (const design::NetworkEntry& entry : design::catalogue()) {
         m_network->addItem(QCoreApplication::translate("Network", entry.title.data()),
                            static_cast<int>(entry.network));
@@ -59,10 +59,10 @@ InputPanel::InputPanel(QWidget* parent)
     addChoice(network, m_network, QStringLiteral("network"), tr("&Network"));
     m_shuntAt->addItem(tr("Across the output port"));
     m_shuntAt->addItem(tr("Across the input port"));
-    addChoice(network, m_shuntAt, QStringLiteral("shuntAt"), tr("&Shunt arm"));
+    addChoice(network, m_shuntAt, QStringLiteral("shuntAt"), tr("S&hunt arm"));
     addEditor(network, Field::Zin, QStringLiteral("zin"), tr("Z&in (Ω)"), QStringLiteral("75"));
-    addEditor(network, Field::Zout, QStringLiteral("zout"), tr("Z&out (Ω)"), QStringLiteral("50"));
-    addEditor(network, Field::Loss, QStringLiteral("loss"), tr("Lo&ss (dB)"), QStringLiteral("10"));
+    addEditor(network, Field::Zout, QStringLiteral("zout"), tr("Zo&ut (Ω)"), QStringLiteral("50"));
+    addEditor(network, Field::Loss, QStringLiteral("loss"), tr("&Loss (dB)"), QStringLiteral("10"));
     addBox(network, m_minimum, QStringLiteral("minimumLoss"));
     for (std::size_t i = 0; i < design::mostArms(); ++i) {
         const QString name = QStringLiteral("R%1").arg(i + 1);
@@ -82,16 +82,16 @@ InputPanel::InputPanel(QWidget* parent)
         const QString name = QString::fromLatin1(design::seriesName(series));
         m_series->addItem(name, name);
     }
-    addChoice(standard, m_series, QStringLiteral("series"), tr("S&eries"));
+    addChoice(standard, m_series, QStringLiteral("series"), tr("Serie&s"));
     addBox(standard, m_optimise, QStringLiteral("optimise"));
     addBox(standard, m_pairs, QStringLiteral("pairs"));
     addEditor(standard, Field::MinReturnLoss, QStringLiteral("minReturnLoss"),
-              tr("Return-loss &floor (dB)"), QStringLiteral("30"));
+              tr("Return-loss floo&r (dB)"), QStringLiteral("30"));
 
     QFormLayout* power = addGroup(tr("Tolerance and power"));
     addEditor(power, Field::Tolerance, QStringLiteral("tolerance"), tr("&Tolerance (%)"), {});
     addEditor(power, Field::Power, QStringLiteral("power"), tr("Po&wer (W or dBm)"), {});
-    addEditor(power, Field::Rating, QStringLiteral("rating"), tr("&Rating of each part (W)"), {});
+    addEditor(power, Field::Rating, QStringLiteral("rating"), tr("Ratin&g of each part (W)"), {});
 
     QFormLayout* parts = addGroup(tr("Parts and response"));
     m_parts->addItem(tr("Ideal resistors"));
@@ -106,19 +106,19 @@ InputPanel::InputPanel(QWidget* parent)
     addEditor(parts, Field::SeriesInductance, QStringLiteral("seriesInductance"),
               tr("Series inductance (nH)"), QStringLiteral("0"));
     addEditor(parts, Field::ShuntCapacitance, QStringLiteral("shuntCapacitance"),
-              tr("Capacitance across (pF)"), QStringLiteral("0"));
+              tr("&Capacitance across (pF)"), QStringLiteral("0"));
     addEditor(parts, Field::ViaInductance, QStringLiteral("viaInductance"),
               tr("&Via to ground (nH)"), QStringLiteral("0"));
     addEditor(parts, Field::F0, QStringLiteral("f0"), tr("Design frequency f&0 (Hz)"), {});
-    addEditor(parts, Field::Flatness, QStringLiteral("flatness"), tr("F&latness (dB)"),
+    addEditor(parts, Field::Flatness, QStringLiteral("flatness"), tr("Flatness (d&B)"),
               QStringLiteral("0.1"));
     addEditor(parts, Field::SweepFrom, QStringLiteral("sweepFrom"), tr("Sweep fro&m (Hz)"),
               QStringLiteral("1MHz"));
-    addEditor(parts, Field::SweepTo, QStringLiteral("sweepTo"), tr("Sweep &to (Hz)"),
+    addEditor(parts, Field::SweepTo, QStringLiteral("sweepTo"), tr("Sweep to (H&z)"),
               QStringLiteral("10GHz"));
     m_points->setRange(2, 100'000);
     m_points->setValue(1001);
-    addChoice(parts, nullptr, QStringLiteral("points"), tr("Poin&ts"));
+    addChoice(parts, nullptr, QStringLiteral("points"), tr("Points"));
     layout->addStretch(1);
 
     for (QComboBox* choice : {m_mode, m_network, m_shuntAt, m_series, m_parts}) {
