@@ -36,10 +36,14 @@ namespace {
 };
 
 [[maybe_unused]] const char* const checkLabels[] = {
-    QT_TRANSLATE_NOOP("Check", "Input resistance"),   QT_TRANSLATE_NOOP("Check", "Output resistance"),
-    QT_TRANSLATE_NOOP("Check", "Input return loss"),  QT_TRANSLATE_NOOP("Check", "Output return loss"),
-    QT_TRANSLATE_NOOP("Check", "Input VSWR"),         QT_TRANSLATE_NOOP("Check", "Output VSWR"),
-    QT_TRANSLATE_NOOP("Check", "Input |Γ|"),          QT_TRANSLATE_NOOP("Check", "Output |Γ|"),
+    QT_TRANSLATE_NOOP("Check", "Input resistance"),
+    QT_TRANSLATE_NOOP("Check", "Output resistance"),
+    QT_TRANSLATE_NOOP("Check", "Input return loss"),
+    QT_TRANSLATE_NOOP("Check", "Output return loss"),
+    QT_TRANSLATE_NOOP("Check", "Input VSWR"),
+    QT_TRANSLATE_NOOP("Check", "Output VSWR"),
+    QT_TRANSLATE_NOOP("Check", "Input |Γ|"),
+    QT_TRANSLATE_NOOP("Check", "Output |Γ|"),
     QT_TRANSLATE_NOOP("Check", "Loss"),
 };
 

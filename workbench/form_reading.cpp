@@ -137,7 +137,7 @@ void readLoss(const FormFields& fields, Reader& reader, FormReading& reading, bo
                                      "at all");
         } else {
             reader.fail(Field::Loss, "an L matches both ports only with its shunt across the "
-                                        "smaller impedance");
+                                     "smaller impedance");
         }
         return;
     }
@@ -164,8 +164,8 @@ void readLoss(const FormFields& fields, Reader& reader, FormReading& reading, bo
         // The arithmetic fails only at the ends: where K = 10^(A/20) rounds to 1, or where
         // K² overflows.
         const bool kIsOne = design::voltageRatio(reading.lossDb).value() == 1.0;
-        reader.fail(Field::Loss, kIsOne ? "too small: 10^(A/20) rounds to 1"
-                                        : "too large for double precision");
+        reader.fail(Field::Loss,
+                    kIsOne ? "too small: 10^(A/20) rounds to 1" : "too large for double precision");
     }
 }
 

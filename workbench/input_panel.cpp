@@ -96,10 +96,10 @@ InputPanel::InputPanel(QWidget* parent)
     QFormLayout* parts = addGroup(tr("Parts and response"));
     m_parts->addItem(tr("Ideal resistors"));
     for (const design::Package& package : design::packages()) {
-        m_parts->addItem(QString::fromUtf8(package.description.data(),
-                                           static_cast<qsizetype>(package.description.size())),
-                         QString::fromLatin1(package.name.data(),
-                                             static_cast<qsizetype>(package.name.size())));
+        m_parts->addItem(
+            QString::fromUtf8(package.description.data(),
+                              static_cast<qsizetype>(package.description.size())),
+            QString::fromLatin1(package.name.data(), static_cast<qsizetype>(package.name.size())));
     }
     m_parts->addItem(tr("My own parasitics"));
     addChoice(parts, m_parts, QStringLiteral("parts"), tr("P&arts"));
@@ -221,7 +221,7 @@ FormFields InputPanel::fields() const {
     fields.power = textOf(m_editors.at(Field::Power));
     fields.rating = textOf(m_editors.at(Field::Rating));
     const int part = m_parts->currentIndex();
-    fields.parts = part == 0                       ? PartsKind::Ideal
+    fields.parts = part == 0                      ? PartsKind::Ideal
                    : part == m_parts->count() - 1 ? PartsKind::Own
                                                   : PartsKind::Package;
     fields.package = m_parts->currentData().toString().toStdString();

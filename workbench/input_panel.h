@@ -42,8 +42,7 @@ private:
     QFormLayout* addGroup(const QString& title);
     FieldEditor* addEditor(QFormLayout* form, Field field, const QString& name,
                            const QString& label, const QString& text);
-    void addChoice(QFormLayout* form, QComboBox* choice, const QString& name,
-                   const QString& label);
+    void addChoice(QFormLayout* form, QComboBox* choice, const QString& name, const QString& label);
     void addBox(QFormLayout* form, QCheckBox* box, const QString& name);
     void updateEnabled();
     void setRowShown(QWidget* field, bool shown);

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <array>
 #include <cmath>
@@ -21,11 +20,20 @@ struct Trace {
     const std::vector<double>& (*values)(const Curves&);
 };
 
-const std::array<Trace, 3> traces = {{
-    {"S21", QColor(0x1f, 0x5f, 0xbf), [](const Curves& c) -> const auto& { return c.s21Db; }},
-    {"S11", QColor(0xc6, 0x28, 0x28), [](const Curves& c) -> const auto& { return c.s11Db; }},
-    {"S22", QColor(0xe0, 0x8a, 0x00), [](const Curves& c) -> const auto& { return c.s22Db; }},
-}};
+const std::array<Trace, 3> traces = {
+    {{"S21", QColor(0x1f, 0x5f, 0xbf), [](const Curves& c) -> const auto& {return c.s21Db;
+} // namespace
+} // namespace zelmarino::workbench
+, {"S11", QColor(0xc6, 0x28, 0x28), [](const Curves& c) -> const auto& {return c.s11Db;
+}
+}
+, {"S22", QColor(0xe0, 0x8a, 0x00), [](const Curves& c) -> const auto& {return c.s22Db;
+}
+}
+,
+}
+}
+;
 
 // The decibel axis goes no lower than this: a matched port's return loss is unbounded.
 constexpr double floorDb = -80.0;
@@ -158,15 +166,15 @@ void ResponsePlot::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(QRectF(QPointF(area.left(), y.pixelOf(y.high())),
                             QPointF(area.right(), y.pixelOf(-m_limits.minReturnLossDb)))
                          .intersected(area),
-                     QColor(0xc6, 0x28, 0x28, 0x22));
+                     QColor(0xc6, 0x28, 0x28, 0x18));
     const double dc = curves.s21Db.front();
     if (std::isfinite(dc)) {
         const double upper = y.pixelOf(dc + m_limits.flatnessDb);
         const double lower = y.pixelOf(dc - m_limits.flatnessDb);
         const double middle = (upper + lower) / 2.0;
-        const double half = std::max((lower - upper) / 2.0, 2.0); // always to be seen
+        const double half = std::max((lower - upper) / 2.0, 4.0); // always to be seen
         painter.fillRect(QRectF(area.left(), middle - half, area.width(), 2.0 * half),
-                         QColor(0x2e, 0x7d, 0x32, 0x40));
+                         QColor(0x2e, 0x7d, 0x32, 0x60));
     }
     if (m_limits.bandwidthHz && *m_limits.bandwidthHz < curves.hz.back()) {
         const double edge = std::max(area.left(), x.pixelOf(*m_limits.bandwidthHz));
@@ -180,8 +188,8 @@ void ResponsePlot::paintEvent(QPaintEvent* /*event*/) {
     const QColor grid = palette().color(QPalette::Mid);
     for (const Tick& tick : x.ticks()) {
         const double px = x.pixelOf(tick.value);
-        painter.setPen(QPen(grid, tick.labelled ? 1.0 : 0.5, tick.labelled ? Qt::SolidLine
-                                                                           : Qt::DotLine));
+        painter.setPen(
+            QPen(grid, tick.labelled ? 1.0 : 0.5, tick.labelled ? Qt::SolidLine : Qt::DotLine));
         painter.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
         if (tick.labelled) {
             painter.setPen(ink);
@@ -201,35 +209,61 @@ void ResponsePlot::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.setPen(QPen(ink, 1.0));
     painter.drawRect(area);
-    painter.drawText(QRectF(area.left(), area.bottom() + metrics.height() * 1.1, area.width(),
-                            metrics.height()),
-                     Qt::AlignHCenter, tr("Frequency"));
+    painter.drawText(
+        QRectF(area.left(), area.bottom() + metrics.height() * 1.1, area.width(), metrics.height()),
+        Qt::AlignHCenter, tr("Frequency"));
 
-    // The curves, clipped to the plot.
+    // The curves: the decibel axis spans every value, and the lowest are held at its foot.
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(area);
     for (const Trace& trace : traces) {
         const std::vector<double>& values = trace.values(curves);
-        QPainterPath path;
-        bool drawing = false;
+        // Hairlines side by side, two logical pixels in all: the raster engine strokes a
+        // hairline antialiased on its fast path, where one wide pen takes most of a frame for
+        // three curves of a thousand points.
+        QPen pen(trace.colour, 1.0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        const double device = 1.0 / devicePixelRatioF();
+        const int strokes = std::max(2, static_cast<int>(std::lround(2.0 * devicePixelRatioF())));
+        // Each stretch of finite values as one polyline: a gap where the circuit has no
+        // solution.
+        QPolygonF line;
+        line.reserve(static_cast<qsizetype>(curves.hz.size()));
+        const auto flush = [&] {
+            if (line.size() > 1) {
+                for (int k = 0; k < strokes; ++k) {
+                    painter.drawPolyline(line.translated(0.0, (k - (strokes - 1) / 2.0) * device));
+                }
+            }
+            line.clear();
+        };
         for (std::size_t i = 0; i < curves.hz.size(); ++i) {
             if (!std::isfinite(values[i])) {
-                drawing = false;
+                flush();
                 continue;
             }
-            const QPointF point(x.pixelOf(curves.hz[i]),
-                                y.pixelOf(std::max(values[i], y.low() - 1.0)));
-            if (drawing) {
-                path.lineTo(point);
-            } else {
-                path.moveTo(point);
-                drawing = true;
-            }
+            line << QPointF(x.pixelOf(curves.hz[i]), y.pixelOf(std::max(values[i], y.low() - 1.0)));
         }
-        painter.setPen(QPen(trace.colour, 2.0));
-        painter.drawPath(path);
+        flush();
     }
-    painter.setClipping(false);
+    // What the shades mean, said on them.
+    painter.setPen(QColor(0x9a, 0x1c, 0x1c));
+    const double floorY = y.pixelOf(-m_limits.minReturnLossDb);
+    if (floorY > area.top() + metrics.height() && floorY < area.bottom()) {
+        painter.drawText(QPointF(area.left() + 4, floorY - 4),
+                         tr("return loss under %1 dB").arg(m_limits.minReturnLossDb));
+    }
+    if (std::isfinite(dc)) {
+        painter.setPen(QColor(0x1b, 0x5e, 0x20));
+        painter.drawText(QPointF(area.left() + 4, y.pixelOf(dc) + metrics.height()),
+                         tr("loss within ±%1 dB").arg(m_limits.flatnessDb));
+    }
+    if (m_limits.bandwidthHz && *m_limits.bandwidthHz < curves.hz.back() &&
+        *m_limits.bandwidthHz > curves.hz.front()) {
+        const QString edge = QString::fromStdString(frequencyText(*m_limits.bandwidthHz));
+        const double px = x.pixelOf(*m_limits.bandwidthHz) - metrics.horizontalAdvance(edge) - 4;
+        painter.drawText(QPointF(std::max(area.left() + 4, px), area.bottom() - 4), edge);
+    }
 
     // The legend on the right of the top line, the cursor's readout on its left.
     double legendX = area.right();

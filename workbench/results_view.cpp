@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +49,16 @@ void hideEmptyColumns(QTableWidget* widget, int keep) {
     }
 }
 
+// As tall as its rows, so that every arm is seen without scrolling.
+void fitRows(QTableWidget* widget) {
+    int height = widget->horizontalHeader()->sizeHint().height() + 2 * widget->frameWidth();
+    for (int row = 0; row < std::max(widget->rowCount(), 1); ++row) {
+        height += widget->rowCount() > 0 ? widget->rowHeight(row)
+                                         : widget->verticalHeader()->defaultSectionSize();
+    }
+    widget->setFixedHeight(height + widget->horizontalScrollBar()->sizeHint().height());
+}
+
 } // namespace
 
 ResultsView::ResultsView(QWidget* parent)
@@ -56,9 +67,9 @@ ResultsView::ResultsView(QWidget* parent)
     , m_arms(table(this, QStringLiteral("arms"),
                    {tr("Arm"), tr("Place"), tr("Exact"), tr("Standard"), tr("Optimised"),
                     tr("Dissipation"), tr("Voltage"), tr("Current"), tr("Tolerated source")}))
-    , m_checks(table(this, QStringLiteral("checks"),
-                     {tr("Check"), tr("Exact"), tr("Standard"), tr("Optimised"),
-                      tr("Worst case")})) {
+    , m_checks(
+          table(this, QStringLiteral("checks"),
+                {tr("Check"), tr("Exact"), tr("Standard"), tr("Optimised"), tr("Worst case")})) {
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -66,7 +77,8 @@ ResultsView::ResultsView(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_summary);
     layout->addWidget(m_arms);
-    layout->addWidget(m_checks);
+    m_arms->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_arms->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 QString bandwidthText(const design::Bandwidth& bandwidth, double sweepStartHz) {
@@ -121,6 +133,7 @@ void ResultsView::show(const Outcome& outcome) {
         }
     }
     hideEmptyColumns(m_arms, 3);
+    fitRows(m_arms);
 
     const std::vector<CheckRow> checks =
         outcome.report ? checkRows(*outcome.report) : std::vector<CheckRow>{};

@@ -1,5 +1,6 @@
 // The workbench's results: the table of arms, the checks of the ports with the worst case,
-// the usable bandwidth, and a line for what no field is to blame for.
+// the usable bandwidth, and a line for what no field is to blame for. The window places the
+// checks where it likes.
 #pragma once
 
 #include "workbench/outcome.h"

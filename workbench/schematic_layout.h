@@ -24,8 +24,8 @@ struct Segment {
 };
 
 struct PlacedArm {
-    std::size_t index; // into the arms given
-    Segment body;      // the line the resistor lies on, from node to node
+    std::size_t index;          // into the arms given
+    Segment body;               // the line the resistor lies on, from node to node
     std::vector<Segment> leads; // what joins the body's ends to its nodes, if they are apart
 };
 

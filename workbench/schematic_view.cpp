@@ -58,7 +58,8 @@ void SchematicView::paintEvent(QPaintEvent* /*event*/) {
     const QFontMetricsF metrics(font());
     // Grid x from 0 to 4 and y from -1 (or 0) to 2, with room for the labels around.
     const double top = schematic.bridged ? -1.0 : 0.0;
-    const double margin = metrics.height() * 1.5;
+    // Room above the upper rail for a series arm's name and value, two lines.
+    const double margin = metrics.height() * 3.0;
     const double unit = std::min((width() - 2.0 * margin) / 4.0,
                                  (height() - 2.0 * margin - metrics.height()) / (2.0 - top));
     const double left = (width() - 4.0 * unit) / 2.0;
@@ -80,14 +81,13 @@ void SchematicView::paintEvent(QPaintEvent* /*event*/) {
         const bool vertical = std::abs(to.x() - from.x()) < 1.0;
         const double half = boxLength * unit / 2.0;
         const double thick = boxLength * unit / 6.0;
-        const QRectF box = vertical ? QRectF(middle.x() - thick, middle.y() - half, 2 * thick,
-                                             2 * half)
-                                    : QRectF(middle.x() - half, middle.y() - thick, 2 * half,
-                                             2 * thick);
-        const QPointF boxStart = vertical ? QPointF(middle.x(), box.top())
-                                          : QPointF(box.left(), middle.y());
-        const QPointF boxEnd = vertical ? QPointF(middle.x(), box.bottom())
-                                        : QPointF(box.right(), middle.y());
+        const QRectF box = vertical
+                               ? QRectF(middle.x() - thick, middle.y() - half, 2 * thick, 2 * half)
+                               : QRectF(middle.x() - half, middle.y() - thick, 2 * half, 2 * thick);
+        const QPointF boxStart =
+            vertical ? QPointF(middle.x(), box.top()) : QPointF(box.left(), middle.y());
+        const QPointF boxEnd =
+            vertical ? QPointF(middle.x(), box.bottom()) : QPointF(box.right(), middle.y());
         const bool forwards = vertical ? from.y() < to.y() : from.x() < to.x();
         painter.drawLine(from, forwards ? boxStart : boxEnd);
         painter.drawLine(forwards ? boxEnd : boxStart, to);
@@ -101,11 +101,11 @@ void SchematicView::paintEvent(QPaintEvent* /*event*/) {
         const QString value = index < m_values.size() ? m_values[index] : QString();
         const QString label = value.isEmpty() ? name : name + QLatin1Char('\n') + value;
         const QSizeF size = metrics.size(0, label);
-        const QRectF text = vertical ? QRectF(box.right() + thick, middle.y() - size.height() / 2,
-                                              size.width() + 2, size.height())
-                                     : QRectF(middle.x() - size.width() / 2,
-                                              box.top() - size.height() - thick / 2,
-                                              size.width() + 2, size.height());
+        const QRectF text =
+            vertical ? QRectF(box.right() + thick, middle.y() - size.height() / 2, size.width() + 2,
+                              size.height())
+                     : QRectF(middle.x() - size.width() / 2, box.top() - size.height() - thick / 2,
+                              size.width() + 2, size.height());
         painter.drawText(text, vertical ? Qt::AlignLeft : Qt::AlignHCenter, label);
     }
     // The ports, named as the form names them, and the ground.

@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTableWidget>
 
 namespace zelmarino::workbench {
 
@@ -62,13 +63,17 @@ WorkbenchWindow::WorkbenchWindow(QWidget* parent)
     auto* upperLayout = new QHBoxLayout(upper);
     upperLayout->setContentsMargins(0, 0, 0, 0);
     upperLayout->addWidget(m_schematic, 2);
-    upperLayout->addWidget(m_results, 3);
+    upperLayout->addWidget(m_results->checks(), 3);
 
     auto* right = new QSplitter(Qt::Vertical);
+    right->setObjectName(QStringLiteral("resultsSplit"));
     right->addWidget(upper);
+    right->addWidget(m_results);
     right->addWidget(m_plot);
-    right->setStretchFactor(0, 1);
-    right->setStretchFactor(1, 1);
+    right->setStretchFactor(0, 2);
+    right->setStretchFactor(1, 0);
+    right->setStretchFactor(2, 3);
+    right->setCollapsible(1, false);
 
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(scroll);
@@ -94,7 +99,8 @@ void WorkbenchWindow::addMenus() {
     }};
     for (const auto& [format, text] : exports) {
         QAction* action = file->addAction(text);
-        connect(action, &QAction::triggered, this, [this, format = format] { chooseExport(format); });
+        connect(action, &QAction::triggered, this,
+                [this, format = format] { chooseExport(format); });
         m_needReport.push_back(action);
     }
     QAction* plot = file->addAction(tr("Save the &plot as PNG…"));
@@ -153,9 +159,9 @@ void WorkbenchWindow::chooseExport(ExportFormat format) {
 }
 
 void WorkbenchWindow::choosePlotFile() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save the plot"), suggestedName() + QStringLiteral(".png"),
-        tr("PNG pictures (*.png)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the plot"),
+                                                      suggestedName() + QStringLiteral(".png"),
+                                                      tr("PNG pictures (*.png)"));
     if (!path.isEmpty()) {
         savePlot(path);
     }
@@ -168,17 +174,15 @@ bool WorkbenchWindow::exportTo(ExportFormat format, const QString& path) {
                          file.write(text->data(), static_cast<qint64>(text->size())) ==
                              static_cast<qint64>(text->size()) &&
                          file.commit();
-    statusBar()->showMessage(written ? tr("Written: %1").arg(path)
-                                     : tr("Could not write %1").arg(path),
-                             8000);
+    statusBar()->showMessage(
+        written ? tr("Written: %1").arg(path) : tr("Could not write %1").arg(path), 8000);
     return written;
 }
 
 bool WorkbenchWindow::savePlot(const QString& path) {
     const bool saved = m_plot->grab().save(path, "PNG");
-    statusBar()->showMessage(saved ? tr("Written: %1").arg(path)
-                                   : tr("Could not write %1").arg(path),
-                             8000);
+    statusBar()->showMessage(
+        saved ? tr("Written: %1").arg(path) : tr("Could not write %1").arg(path), 8000);
     return saved;
 }
 

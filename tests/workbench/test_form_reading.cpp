@@ -1,8 +1,7 @@
 // The form read into a request: each field's reason where it cannot be read, and what the
 // request holds where it can.
-#include "workbench/form_reading.h"
-
 #include "tests/workbench/case_name.h"
+#include "workbench/form_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -65,12 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
                 Field::Loss, 0, "too small: 10^(A/20) rounds to 1"},
         Refused{"loss_too_large_for_the_arithmetic", [](FormFields& f) { f.loss = "3083.5"; },
                 Field::Loss, 0, "too large for double precision"},
-        Refused{"tolerance_of_100", [](FormFields& f) { f.tolerance = "100"; }, Field::Tolerance,
-                0, "must be a percentage above 0 and below 100"},
+        Refused{"tolerance_of_100", [](FormFields& f) { f.tolerance = "100"; }, Field::Tolerance, 0,
+                "must be a percentage above 0 and below 100"},
         Refused{"power_in_volts", [](FormFields& f) { f.power = "3V"; }, Field::Power, 0,
                 "not a number of watts or dBm"},
-        Refused{"rating_without_power", [](FormFields& f) { f.rating = "0.25"; }, Field::Rating,
-                0, "needs a power, the source power whose dissipation it scales"},
+        Refused{"rating_without_power", [](FormFields& f) { f.rating = "0.25"; }, Field::Rating, 0,
+                "needs a power, the source power whose dissipation it scales"},
         Refused{"negative_return_loss_floor", [](FormFields& f) { f.minReturnLoss = "-1"; },
                 Field::MinReturnLoss, 0, "must be a return loss of 0 dB or more"},
         Refused{"minimum_loss_between_equal_impedances",

@@ -1,10 +1,9 @@
 // The form's evaluation as the window shows it: the response of the pad as built, its
 // tables, and the files written from it.
+#include "tests/workbench/case_name.h"
 #include "workbench/export_text.h"
 #include "workbench/outcome.h"
 #include "workbench/result_tables.h"
-
-#include "tests/workbench/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -81,9 +80,9 @@ TEST(ResultTables, one_row_per_arm_with_the_columns_asked_for) {
     const std::vector<ArmRow> rows = armRows(*outcome.report);
     ASSERT_EQ(rows.size(), 3U);
     for (const ArmRow& row : rows) {
-        for (const ArmColumn column : {ArmColumn::Exact, ArmColumn::Standard, ArmColumn::Optimised,
-                                       ArmColumn::Dissipation, ArmColumn::Voltage,
-                                       ArmColumn::Current, ArmColumn::Tolerated}) {
+        for (const ArmColumn column :
+             {ArmColumn::Exact, ArmColumn::Standard, ArmColumn::Optimised, ArmColumn::Dissipation,
+              ArmColumn::Voltage, ArmColumn::Current, ArmColumn::Tolerated}) {
             EXPECT_FALSE(row.at(static_cast<std::size_t>(column)).empty())
                 << row[0] << " column " << static_cast<int>(column);
         }
@@ -147,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ExportCase{"json_optimised", ExportFormat::Json, Mode::Design, "\"optimised"},
                       ExportCase{"check_spice", ExportFormat::Spice, Mode::Check, ".subckt"},
                       ExportCase{"check_csv", ExportFormat::Csv, Mode::Check, "47+36"},
-                      ExportCase{"check_json", ExportFormat::Json, Mode::Check, "\"given\": \"47+36\""}),
+                      ExportCase{"check_json", ExportFormat::Json, Mode::Check,
+                                 "\"given\": \"47+36\""}),
     testing::CaseName());
 
 TEST(Export, nothing_without_a_report) {

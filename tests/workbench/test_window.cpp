@@ -119,7 +119,8 @@ TEST_F(WindowTest, the_plot_s_cursor_follows_the_arrow_keys) {
     QTest::keyClick(plot, Qt::Key_End);
     ASSERT_TRUE(plot->cursor());
     EXPECT_EQ(*plot->cursor(), 1000U);
-    EXPECT_TRUE(plot->readout().startsWith(QStringLiteral("10 GHz"))) << plot->readout().toStdString();
+    EXPECT_TRUE(plot->readout().startsWith(QStringLiteral("10 GHz")))
+        << plot->readout().toStdString();
     QTest::keyClick(plot, Qt::Key_Left);
     EXPECT_EQ(*plot->cursor(), 990U);
     EXPECT_EQ(plot->accessibleDescription(), plot->readout());

@@ -32,6 +32,7 @@ void typePiDesign(WorkbenchWindow& window) {
     retype(window, Field::Loss, QStringLiteral("10"));
     choose(inputs->seriesChoice(), QStringLiteral("E24"));
     inputs->optimiseBox()->setChecked(true);
+    retype(window, Field::Tolerance, QStringLiteral("1"));
     retype(window, Field::Power, QStringLiteral("1"));
     retype(window, Field::Rating, QStringLiteral("0.125"));
     choose(inputs->partsChoice(), QStringLiteral("0603"));

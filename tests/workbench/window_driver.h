@@ -12,7 +12,7 @@ namespace zelmarino::workbench::testing {
 
 void choose(QComboBox* choice, const QString& item);
 void retype(WorkbenchWindow& window, Field field, const QString& text, std::size_t arm = 0);
-// The 75 to 50 ohm 10 dB Pi in E24, optimised, with 0603 parts, 1 W in and 1/8 W parts.
+// The 75 to 50 ohm 10 dB Pi in E24, optimised, with 0603 parts: 1 % parts of 1/8 W, 1 W in.
 void typePiDesign(WorkbenchWindow& window);
 
 } // namespace zelmarino::workbench::testing

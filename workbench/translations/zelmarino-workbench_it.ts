@@ -410,6 +410,14 @@
         <source>Frequency</source>
         <translation>Frequenza</translation>
     </message>
+    <message>
+        <source>return loss under %1 dB</source>
+        <translation>perdita di ritorno sotto %1 dB</translation>
+    </message>
+    <message>
+        <source>loss within ±%1 dB</source>
+        <translation>attenuazione entro ±%1 dB</translation>
+    </message>
 </context>
 <context>
     <name>zelmarino::workbench::ResultsView</name>
