@@ -5,9 +5,11 @@
 // in English. The tests find any that the catalogue has and the translation lacks.
 #include <QtGlobal>
 
+#include <array>
+
 namespace {
 
-[[maybe_unused]] const char* const networkTitles[] = {
+[[maybe_unused]] constexpr std::array networkTitles = {
     QT_TRANSLATE_NOOP("Network", "Pi attenuator"),
     QT_TRANSLATE_NOOP("Network", "T attenuator"),
     QT_TRANSLATE_NOOP("Network", "L attenuator matched at the output port"),
@@ -17,7 +19,7 @@ namespace {
     QT_TRANSLATE_NOOP("Network", "Bridged T attenuator"),
 };
 
-[[maybe_unused]] const char* const armPlaces[] = {
+[[maybe_unused]] constexpr std::array armPlaces = {
     QT_TRANSLATE_NOOP("Arm", "shunt across the input port"),
     QT_TRANSLATE_NOOP("Arm", "shunt across the output port"),
     QT_TRANSLATE_NOOP("Arm", "series"),
@@ -35,7 +37,7 @@ namespace {
     QT_TRANSLATE_NOOP("Arm", "bridge from port to port"),
 };
 
-[[maybe_unused]] const char* const checkLabels[] = {
+[[maybe_unused]] constexpr std::array checkLabels = {
     QT_TRANSLATE_NOOP("Check", "Input resistance"),
     QT_TRANSLATE_NOOP("Check", "Output resistance"),
     QT_TRANSLATE_NOOP("Check", "Input return loss"),
@@ -47,7 +49,7 @@ namespace {
     QT_TRANSLATE_NOOP("Check", "Loss"),
 };
 
-[[maybe_unused]] const char* const reasons[] = {
+[[maybe_unused]] constexpr std::array reasons = {
     QT_TRANSLATE_NOOP("Reason", "needed"),
     QT_TRANSLATE_NOOP("Reason", "not a number"),
     QT_TRANSLATE_NOOP("Reason", "out of range"),
@@ -69,12 +71,14 @@ namespace {
     QT_TRANSLATE_NOOP("Reason", "must be above the start of the sweep"),
     QT_TRANSLATE_NOOP("Reason", "needs a power, the source power whose dissipation it scales"),
     QT_TRANSLATE_NOOP("Reason", "between equal impedances the least loss is 0 dB, no pad at all"),
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one text, broken to fit the line
     QT_TRANSLATE_NOOP("Reason", "an L matches both ports only with its shunt across the smaller "
                                 "impedance"),
     QT_TRANSLATE_NOOP("Reason", "a bridged T is matched only between equal impedances"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the dissipation would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the tolerated source power would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "these resistors make a circuit that cannot be solved"),
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one text, broken to fit the line
     QT_TRANSLATE_NOOP("Reason", "the loss is below the minimum for these impedances: some arm is "
                                 "negative"),
 };

@@ -86,10 +86,10 @@ std::vector<Tick> LinearAxis::ticks() const {
     if (!(m_step > 0.0)) {
         return ticks;
     }
-    const double count = std::floor((m_high - m_low) / m_step + slack);
-    for (double i = 0.0; i <= count; i += 1.0) {
+    const auto count = static_cast<long>(std::floor((m_high - m_low) / m_step + slack));
+    for (long i = 0; i <= count; ++i) {
         // Multiplied rather than summed, so that -30 is -30 and not -29.999999999999996.
-        ticks.push_back({m_low + i * m_step, true});
+        ticks.push_back({m_low + static_cast<double>(i) * m_step, true});
     }
     return ticks;
 }

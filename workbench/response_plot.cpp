@@ -267,13 +267,14 @@ void ResponsePlot::paintEvent(QPaintEvent* /*event*/) {
 
     // The legend on the right of the top line, the cursor's readout on its left.
     double legendX = area.right();
-    for (auto it = traces.rbegin(); it != traces.rend(); ++it) {
-        const QString name = QString::fromLatin1(it->name);
+    for (std::size_t n = traces.size(); n-- > 0;) {
+        const Trace& trace = traces.at(n);
+        const QString name = QString::fromLatin1(trace.name);
         legendX -= metrics.horizontalAdvance(name) + 4;
         painter.setPen(ink);
         painter.drawText(QPointF(legendX, metrics.ascent() + 2), name);
         legendX -= 24;
-        painter.setPen(QPen(it->colour, 3.0));
+        painter.setPen(QPen(trace.colour, 3.0));
         const double lineY = metrics.height() / 2 + 2;
         painter.drawLine(QPointF(legendX, lineY), QPointF(legendX + 20, lineY));
         legendX -= 10;

@@ -1,8 +1,9 @@
 // The workbench's tests: one QApplication for all, on the offscreen platform unless the
 // environment names another. On request the same program takes the screenshot of a design
-// for a person to look at:
+// for a person to look at, in the system's language as the program speaks it:
 //   xvfb-run -s "-screen 0 1920x1200x24" test_workbench --screenshot FILE
 #include "tests/workbench/window_driver.h"
+#include "workbench/translation.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     if (screenshot != nullptr) {
+        zelmarino::workbench::installTranslations(app, QLocale::system());
         return takeScreenshot(screenshot);
     }
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace zelmarino::workbench {
@@ -116,7 +117,8 @@ TEST(NearestIndex, takes_the_nearest_by_ratio_and_stops_at_the_ends) {
 
 TEST(ValueRange, ignores_what_is_not_finite_and_keeps_a_span_and_a_floor) {
     const std::vector<double> s21 = {-10.0, -10.5};
-    const std::vector<double> s11 = {-INFINITY, -200.0, NAN};
+    const std::vector<double> s11 = {-std::numeric_limits<double>::infinity(), -200.0,
+                                     std::numeric_limits<double>::quiet_NaN()};
     const std::array<std::span<const double>, 2> curves = {s21, s11};
     const ValueRange range = valueRange(curves, -80.0, 10.0);
     EXPECT_EQ(range.low, -80.0);

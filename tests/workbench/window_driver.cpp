@@ -17,6 +17,13 @@ void choose(QComboBox* choice, const QString& item) {
     }
 }
 
+void chooseData(QComboBox* choice, const QVariant& data) {
+    const int index = choice->findData(data);
+    if (index >= 0) {
+        choice->setCurrentIndex(index);
+    }
+}
+
 void retype(WorkbenchWindow& window, Field field, const QString& text, std::size_t arm) {
     QLineEdit* edit = window.inputs()->editor(field, arm)->edit();
     edit->selectAll();
@@ -26,16 +33,16 @@ void retype(WorkbenchWindow& window, Field field, const QString& text, std::size
 
 void typePiDesign(WorkbenchWindow& window) {
     InputPanel* inputs = window.inputs();
-    choose(inputs->networkChoice(), QStringLiteral("Pi"));
+    chooseData(inputs->networkChoice(), static_cast<int>(design::Network::Pi));
     retype(window, Field::Zin, QStringLiteral("75"));
     retype(window, Field::Zout, QStringLiteral("50"));
     retype(window, Field::Loss, QStringLiteral("10"));
-    choose(inputs->seriesChoice(), QStringLiteral("E24"));
+    chooseData(inputs->seriesChoice(), QStringLiteral("E24"));
     inputs->optimiseBox()->setChecked(true);
     retype(window, Field::Tolerance, QStringLiteral("1"));
     retype(window, Field::Power, QStringLiteral("1"));
     retype(window, Field::Rating, QStringLiteral("0.125"));
-    choose(inputs->partsChoice(), QStringLiteral("0603"));
+    chooseData(inputs->partsChoice(), QStringLiteral("0603"));
 }
 
 } // namespace zelmarino::workbench::testing
