@@ -28,6 +28,14 @@ std::string textOf(const FieldEditor* editor) {
     return editor->text().trimmed().toStdString();
 }
 
+// A label's access key gives the focus to its buddy only if the buddy takes the focus
+// itself: the edit, not the editor around it.
+void pointLabelAt(QFormLayout* form, FieldEditor* editor) {
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(editor))) {
+        label->setBuddy(editor->edit());
+    }
+}
+
 bool isL(design::Network network) {
     return !design::entryOf(network).armsShuntAtInput.empty();
 }
@@ -70,6 +78,7 @@ InputPanel::InputPanel(QWidget* parent)
         arm->edit()->setAccessibleName(tr("Resistor %1").arg(name));
         arm->edit()->setPlaceholderText(tr("100, 1k5, 47+36, 220||330"));
         network->addRow(QStringLiteral("R&%1").arg(i + 1), arm);
+        pointLabelAt(network, arm);
         m_rows.emplace_back(network, arm);
         m_arms.push_back(arm);
         connect(arm->edit(), &QLineEdit::textChanged, this, &InputPanel::changed);
@@ -130,6 +139,15 @@ InputPanel::InputPanel(QWidget* parent)
         connect(box, &QCheckBox::toggled, this, &InputPanel::changed);
     }
     connect(m_points, &QSpinBox::valueChanged, this, &InputPanel::changed);
+    // Tab goes down the form as it reads, not in the order the controls were made.
+    QWidget* previous = nullptr;
+    for (const auto& [form, widget] : m_rows) {
+        QWidget* control = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
+        if (previous != nullptr) {
+            setTabOrder(previous, control);
+        }
+        previous = control;
+    }
     updateEnabled();
 }
 
@@ -146,6 +164,7 @@ FieldEditor* InputPanel::addEditor(QFormLayout* form, Field field, const QString
     auto* editor = new FieldEditor(name, text, this);
     editor->edit()->setAccessibleName(plain(label));
     form->addRow(label, editor);
+    pointLabelAt(form, editor);
     m_rows.emplace_back(form, editor);
     m_editors[field] = editor;
     connect(editor->edit(), &QLineEdit::textChanged, this, &InputPanel::changed);
@@ -237,6 +256,10 @@ FormFields InputPanel::fields() const {
         fields.arms.push_back(textOf(arm));
     }
     return fields;
+}
+
+QWidget* InputPanel::lastControl() const {
+    return m_points;
 }
 
 FieldEditor* InputPanel::editor(Field field, std::size_t arm) const {

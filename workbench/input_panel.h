@@ -34,6 +34,8 @@ public:
     [[nodiscard]] QComboBox* seriesChoice() const { return m_series; }
     [[nodiscard]] QComboBox* partsChoice() const { return m_parts; }
     [[nodiscard]] QCheckBox* optimiseBox() const { return m_optimise; }
+    // The last control Tab reaches in the form.
+    [[nodiscard]] QWidget* lastControl() const;
 
 signals:
     void changed();

@@ -81,6 +81,10 @@ WorkbenchWindow::WorkbenchWindow(QWidget* parent)
     split->setStretchFactor(1, 1);
     setCentralWidget(split);
 
+    // After the inputs, the results as they read: the checks, the arms, the response.
+    setTabOrder(m_inputs->lastControl(), m_results->checks());
+    setTabOrder(m_results->checks(), m_results->arms());
+    setTabOrder(m_results->arms(), m_plot);
     addMenus();
     statusBar();
     connect(m_inputs, &InputPanel::changed, this, &WorkbenchWindow::recompute);

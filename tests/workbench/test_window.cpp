@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -111,6 +112,28 @@ TEST_F(WindowTest, every_control_is_named_and_reached_with_the_tab_key) {
             << widget->metaObject()->className() << " " << widget->objectName().toStdString();
     }
     EXPECT_GT(controls, 25);
+}
+
+TEST_F(WindowTest, tab_goes_down_the_form_then_through_the_results_and_mnemonics_jump) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    InputPanel* inputs = m_window.inputs();
+    inputs->editor(Field::Zin)->edit()->setFocus();
+    const std::vector<QWidget*> expected = {
+        inputs->editor(Field::Zout)->edit(), inputs->editor(Field::Loss)->edit(),
+        inputs->findChild<QCheckBox*>(QStringLiteral("minimumLoss")), inputs->seriesChoice()};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    QTest::keyClick(&m_window, Qt::Key_U, Qt::AltModifier); // Zo&ut
+    EXPECT_EQ(QApplication::focusWidget(), inputs->editor(Field::Zout)->edit());
+    inputs->lastControl()->setFocus();
+    for (QWidget* next : {static_cast<QWidget*>(m_window.results()->checks()),
+                          static_cast<QWidget*>(m_window.results()->arms()),
+                          static_cast<QWidget*>(m_window.plot())}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
 }
 
 TEST_F(WindowTest, the_plot_s_cursor_follows_the_arrow_keys) {
