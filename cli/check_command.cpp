@@ -143,8 +143,8 @@ CheckCommand::CheckCommand(CLI::App& program)
                               i == 0 ? "R1 as the design report names it: 100, 1k5, 4R7,\n"
                                        "100+47 (in series) or 220||330 (in parallel)"
                                      : armHelp(i));
-        // Every network has at least two arms.
-        arm->required(i < 2);
+        // Every network has R1; the others are asked for by the network's count of arms.
+        arm->required(i == 0);
     }
     m_app->add_option("--shunt-at", typed.shuntAt, "input or output: an L's shunt arm");
     m_app->add_option("--power", typed.power, "power available from the source");

@@ -2,6 +2,7 @@
 
 #include "cli/quantity_reader.h"
 #include "cli/quoted.h"
+#include "design/response.h"
 
 #include <string>
 #include <vector>
@@ -39,10 +40,13 @@ std::optional<Refusal> readFrequencies(std::string_view value, Options& options)
         options.frequenciesHz = {std::get<double>(reading)};
         return std::nullopt;
     }
-    const auto reading = readRange(value, {hertz, points});
+    constexpr std::string_view logarithmic = ":log";
+    const bool log = value.ends_with(logarithmic);
+    const std::string_view range = log ? value.substr(0, value.size() - logarithmic.size()) : value;
+    const auto reading = readRange(range, {hertz, points});
     if (const auto* fault = std::get_if<RangeFault>(&reading)) {
         if (fault->notThreeParts) {
-            return Refusal{about(value, "a sweep is written FROM:TO:POINTS")};
+            return Refusal{about(value, "a sweep is written FROM:TO:POINTS or FROM:TO:POINTS:log")};
         }
         if (fault->part < 2) {
             return Refusal{about(value, notAFrequency(fault->text))};
@@ -54,14 +58,10 @@ std::optional<Refusal> readFrequencies(std::string_view value, Options& options)
     if (!(to > from)) {
         return Refusal{about(value, "TO must be above FROM")};
     }
-    const auto pointCount = static_cast<std::size_t>(count);
-    options.frequenciesHz.clear();
-    for (std::size_t i = 0; i < pointCount; ++i) {
-        // The last point is TO itself, not TO give or take a rounding.
-        const double step = (to - from) / static_cast<double>(pointCount - 1);
-        options.frequenciesHz.push_back(i + 1 == pointCount ? to
-                                                            : from + static_cast<double>(i) * step);
+    if (log && !(from > 0.0)) {
+        return Refusal{about(value, "a logarithmic sweep starts above 0 Hz")};
     }
+    options.frequenciesHz = design::frequencyGrid(from, to, static_cast<std::size_t>(count), log);
     return std::nullopt;
 }
 

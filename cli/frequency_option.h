@@ -1,5 +1,6 @@
-// --freq: the frequencies at which a Touchstone file lists the network, one in hertz
-// ("1G", "100k", "1GHz") or FROM:TO:POINTS, evenly spaced from FROM to TO inclusive.
+// --freq: the frequencies a design as built is swept over, one in hertz ("1G", "100k",
+// "1GHz") or FROM:TO:POINTS from FROM to TO inclusive, evenly spaced or, with ":log" after
+// them, evenly spaced in their logarithm.
 #pragma once
 
 #include "cli/options.h"

@@ -12,9 +12,14 @@ namespace {
 constexpr std::size_t optionColumn = 24;
 constexpr std::size_t choiceColumn = 12;
 
-// The name, then what it means from `column` on, line under line.
+// The name, then what it means from `column` on, line under line; under a name too long
+// for the column.
 std::string inColumns(const Choice& choice, std::size_t column) {
     std::string text = "  " + std::string(choice.name);
+    if (text.size() >= column) {
+        text += '\n';
+        text.append(column, ' ');
+    }
     text.resize(std::max(text.size(), column), ' ');
     for (const char c : choice.what) {
         text += c;

@@ -46,12 +46,24 @@ std::optional<Prefix> prefixAt(std::string_view text, std::size_t at, Prefixes p
     default:
         break;
     }
-    if (prefixes == Prefixes::AllowedWithMicro) {
+    if (prefixes == Prefixes::AllowedWithMicro || prefixes == Prefixes::AllowedWithSmall) {
         // u where no µ is at hand; the micro sign and the Greek mu, in UTF-8, both in use.
         for (const std::string_view micro : {"u", "\xc2\xb5", "\xce\xbc"}) {
             if (rest.starts_with(micro)) {
                 return Prefix{-6, micro.size(), false};
             }
+        }
+    }
+    if (prefixes == Prefixes::AllowedWithSmall) {
+        switch (rest.front()) {
+        case 'n':
+            return Prefix{-9, 1, false};
+        case 'p':
+            return Prefix{-12, 1, false};
+        case 'f':
+            return Prefix{-15, 1, false};
+        default:
+            break;
         }
     }
     return std::nullopt;

@@ -7,8 +7,9 @@
 namespace zelmarino::cli {
 
 // Which SI prefixes a number may carry: m, k or K, M, G; and, for the small powers a
-// resistor dissipates, micro as u, µ (U+00B5) or μ (U+03BC).
-enum class Prefixes { Refused, Allowed, AllowedWithMicro };
+// resistor dissipates, micro as u, µ (U+00B5) or μ (U+03BC); and for the inductance and
+// capacitance of a part, nano, pico and femto (n, p, f) as well.
+enum class Prefixes { Refused, Allowed, AllowedWithMicro, AllowedWithSmall };
 
 // The code printed on resistors: R stands for the decimal point (4R7, R47) or ends the
 // number (47R), as k does in 1k5.

@@ -1,5 +1,6 @@
 #include "cli/option_values.h"
 
+#include "cli/model_options.h"
 #include "cli/number_input.h"
 #include "cli/quantity_reader.h"
 #include "design/attenuator.h"
@@ -397,8 +398,9 @@ std::optional<Refusal> completeOptions(Options& options) {
         if (options.availableWatts) {
             return Refusal{"--optimise: not with --power (one at a time)"};
         }
-    } else if (options.minReturnLossGiven) {
-        return Refusal{"--min-return-loss: only with --optimise, the search it bounds"};
+    }
+    if (auto refusal = responseRefusal(options)) {
+        return refusal;
     }
     if (!options.lossesDb.empty()) {
         const std::vector<std::string_view> parts = split(options.lossText, ':');

@@ -3,6 +3,7 @@
 #include "cli/check_command.h"
 #include "cli/frequency_option.h"
 #include "cli/help_text.h"
+#include "cli/model_options.h"
 #include "cli/option_values.h"
 #include "formats/output_common.h"
 
@@ -74,7 +75,9 @@ std::vector<ValueOption> valueOptions(Options& options) {
         {"--tolerance", false, "PERCENT", "worst case over every corner of the resistor tolerances",
          into(readTolerance)},
         {"--min-return-loss", false, "DB",
-         "the return loss --optimise keeps at both ports (default 30)", into(readMinReturnLoss)},
+         "the return loss --optimise and the usable bandwidth keep\n"
+         "(default 30)",
+         into(readMinReturnLoss)},
         {"--power", false, "WATTS",
          "power available from the source (0.5, 500mW, 27dBm): each\n"
          "resistor's dissipation",
@@ -87,8 +90,25 @@ std::vector<ValueOption> valueOptions(Options& options) {
          "text (the default), csv, json, spice (a .subckt with the\n"
          "ports in, out and ref) or touchstone (S-parameters, with --freq)",
          into(readFormat)},
-        {"--freq", false, "HZ", "the touchstone format's frequencies: 1G, or FROM:TO:POINTS",
+        {"--freq", false, "HZ",
+         "sweep the design as built: 1G, FROM:TO:POINTS or\n"
+         "FROM:TO:POINTS:log; as text, csv, json or touchstone",
          into(readFrequencies)},
+        {"--touchstone", false, "VERSION",
+         "2.0 (the default; a reference per port) or 1.1 (every port\n"
+         "referred to Zin, for older readers)",
+         into(readTouchstoneVersion)},
+        {"--package", false, "NAME",
+         "the resistors' package, with its inductance and capacitance:\n" + design::packageList(),
+         into(readPackage)},
+        {"--parasitics", false, "L=,C=",
+         "parts of your own: L=1nH,C=0.05pF (in series, across each)", into(readParasitics)},
+        {"--via", false, "HENRIES", "the inductance of a shunt arm's way to ground: 0.3nH",
+         into(readVia)},
+        {"--flatness", false, "DB",
+         "how far the loss may leave its DC value within the usable\n"
+         "bandwidth (default 0.1)",
+         into(readFlatness)},
     };
 }
 
@@ -107,6 +127,12 @@ constexpr std::string_view notes =
     "          zelmarino-calc o --zin 150 --zout 600 --db 12 --series E24\n"
     "          zelmarino-calc bridged-t --zin 75 --zout 75 --db 6\n"
     "          zelmarino-calc t --zin 50 --zout 75 --db 10 --format touchstone --freq 1M:1G:101\n"
+    "          zelmarino-calc pi --zin 50 --zout 50 --db 10 --package 0603 --bandwidth\n"
+    "          zelmarino-calc pi --zin 50 --zout 50 --db 10 --package 0603 --freq 10M:10G:41:log\n"
+    "          zelmarino-calc pi --zin 50 --zout 50 --db 10 --parasitics L=1nH,C=0.05pF \\\n"
+    "              --via 0.3nH --format csv --freq 1G:6G:6\n"
+    "          zelmarino-calc t --zin 75 --zout 50 --db 10 --package 0402 --format touchstone \\\n"
+    "              --touchstone 1.1 --freq 1M:6G:601\n"
     "          zelmarino-calc l-out --zin 50 --zout 75 --db min --shunt-at input\n"
     "          zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24 --optimise --pairs\n"
     "          zelmarino-calc pi --zin 50 --zout 50 --db 20 --power 1 --rating 0.25\n"
@@ -164,6 +190,9 @@ public:
         m_app.add_flag("--pairs", options.pairs,
                        "with --optimise, an arm may also be two standard values in\n"
                        "series or in parallel");
+        m_app.add_flag("--bandwidth", options.bandwidthOnly,
+                       "answer the usable bandwidth alone: of --package or\n"
+                       "--parasitics, else of every package");
         // Declared last, so that --help lists them last.
         m_app.set_help_flag();
         m_flags = {
@@ -288,18 +317,6 @@ ParsedCommand parseCommand(std::span<const std::string_view> arguments) {
     }
     if (auto missing = commandLine.missing()) {
         return Refusal{*missing};
-    }
-    const bool touchstone = options.format == OutputFormat::Touchstone;
-    if (touchstone && options.table) {
-        return Refusal{"--format touchstone: a Touchstone file holds one network, not a table "
-                       "of designs"};
-    }
-    if (touchstone && options.frequenciesHz.empty()) {
-        return Refusal{"--format touchstone needs --freq (HZ, or FROM:TO:POINTS)"};
-    }
-    if (!touchstone && !options.frequenciesHz.empty()) {
-        return Refusal{"--freq '" + options.frequencyText +
-                       "': frequencies are only for --format touchstone"};
     }
     if (auto refusal = completeOptions(options)) {
         return *refusal;

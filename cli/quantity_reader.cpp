@@ -12,13 +12,13 @@ char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool endsWithUnit(std::string_view text, std::string_view unit) {
+bool endsWithUnit(std::string_view text, std::string_view unit, bool anyCase) {
     if (unit.empty() || text.size() < unit.size()) {
         return false;
     }
     const std::string_view end = text.substr(text.size() - unit.size());
     for (std::size_t i = 0; i < unit.size(); ++i) {
-        if (lower(end[i]) != lower(unit[i])) {
+        if (anyCase ? lower(end[i]) != lower(unit[i]) : end[i] != unit[i]) {
             return false;
         }
     }
@@ -36,12 +36,12 @@ bool withinBounds(double value, const Quantity& quantity) {
 } // namespace
 
 bool hasUnit(std::string_view text, const Quantity& quantity) {
-    return endsWithUnit(text, quantity.unit);
+    return endsWithUnit(text, quantity.unit, quantity.unitInAnyCase);
 }
 
 QuantityReading readQuantity(std::string_view text, const Quantity& quantity) {
     std::string_view number = text;
-    if (endsWithUnit(number, quantity.unit)) {
+    if (endsWithUnit(number, quantity.unit, quantity.unitInAnyCase)) {
         number.remove_suffix(quantity.unit.size());
     }
     const NumberReading reading = readNumber(number, quantity.prefixes, quantity.resistorCode);

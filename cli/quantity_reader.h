@@ -18,6 +18,8 @@ namespace zelmarino::cli {
 struct Quantity {
     std::string_view option = {}; // "--zin", to name it in a refusal
     std::string_view unit = {}; // may follow the number, in any case ("W", "Hz", "%"); "" for none
+    // The unit in its own case only: the farad's F, where f would be femto ("50f" is 50 fF).
+    bool unitInAnyCase = true;
     Prefixes prefixes = Prefixes::Refused;
     ResistorCode resistorCode = ResistorCode::Refused;
     double lowest = -std::numeric_limits<double>::infinity();

@@ -3,6 +3,7 @@
 #include "cli/check_command.h"
 #include "cli/option_values.h"
 #include "cli/options.h"
+#include "cli/response_run.h"
 #include "design/checked.h"
 #include "formats/csv_output.h"
 #include "formats/design_writer.h"
@@ -12,7 +13,6 @@
 #include "formats/report.h"
 #include "formats/spice_output.h"
 #include "formats/text_output.h"
-#include "formats/touchstone_output.h"
 #include "text/number_text.h"
 #include "version.h"
 
@@ -37,7 +37,15 @@ RunResult runOptimise(const Options& options) {
                     fixedPoint(report.design.minimumLossDb, 4) + " dB, nothing to optimise\n"};
     }
     RunResult result;
-    writeOptimised(result.out, options, loss, report);
+    // The loss searched for: a splitter's own, whatever was asked.
+    const float searched = report.design.lossDb;
+    if (hasResponse(options)) {
+        writeWithResponse(result.out, options, report, [&](std::string& out) {
+            writeOptimised(out, options, searched, report);
+        });
+    } else {
+        writeOptimised(result.out, options, searched, report);
+    }
     if (!report.optimised) {
         result.exitStatus = exitBelowMinimum;
         result.err = "zelmarino-calc: --optimise: no set of neighbouring " +
@@ -98,22 +106,6 @@ std::optional<std::string> firstFailure(const Options& options) {
     return std::nullopt;
 }
 
-// A format that is never a table.
-class OneDesignWriter final : public DesignWriter {
-public:
-    using Write = void (*)(std::string&, const Options&, const DesignReport&);
-    OneDesignWriter(const Options& options, Write write)
-        : m_options(options)
-        , m_write(write) {}
-    void row(std::string& out, const DesignReport& report) override {
-        m_write(out, m_options, report);
-    }
-
-private:
-    const Options& m_options;
-    Write m_write;
-};
-
 std::unique_ptr<DesignWriter> writerFor(const Options& options) {
     switch (options.format) {
     case OutputFormat::Text:
@@ -122,8 +114,7 @@ std::unique_ptr<DesignWriter> writerFor(const Options& options) {
         return csvWriter(options);
     case OutputFormat::Json:
         return jsonWriter(options);
-    case OutputFormat::Touchstone:
-        return std::make_unique<OneDesignWriter>(options, writeTouchstone);
+    case OutputFormat::Touchstone: // written with its response, never through a writer
     case OutputFormat::Spice:
         break;
     }
@@ -143,9 +134,28 @@ std::string belowMinimum(const Options& options, const DesignReport& first, std:
     return std::string(programName) + ": " + what + "\n";
 }
 
+// One design with its response; exit status 1 when it cannot be built.
+int designWithResponse(const Options& options, OutputSink& out, std::string& err) {
+    const DesignReport report = design::evaluateDesign(options, options.lossesDb.front());
+    std::string written;
+    writeWithResponse(written, options, report,
+                      [&](std::string& text) { textReportWriter(options)->row(text, report); });
+    out.write(written);
+    if (report.realisable()) {
+        return 0;
+    }
+    if (options.format != OutputFormat::Text) {
+        err = belowMinimum(options, report, 1, 1);
+    }
+    return exitBelowMinimum;
+}
+
 int design(const Options& options, OutputSink& out, std::string& err) {
     if (const std::optional<std::string> failure = firstFailure(options)) {
         return refuse(err, *failure);
+    }
+    if (hasResponse(options)) {
+        return designWithResponse(options, out, err);
     }
     const std::unique_ptr<DesignWriter> writer = writerFor(options);
     float loss = 0.0F; // the one in hand, for a failure between the ends of the range

@@ -35,6 +35,10 @@ if(WIN32)
     configure_file("${PROJECT_SOURCE_DIR}/packaging/zelmarino.rc.in"
                    "${PROJECT_BINARY_DIR}/packaging/zelmarino.rc" @ONLY)
     add_library(zelmarino_resources OBJECT "${PROJECT_BINARY_DIR}/packaging/zelmarino.rc")
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/workbench.rc.in"
+                   "${PROJECT_BINARY_DIR}/packaging/workbench.rc" @ONLY)
+    add_library(zelmarino_workbench_resources OBJECT
+                "${PROJECT_BINARY_DIR}/packaging/workbench.rc")
 endif()
 
 # What the window program needs beside it on a Windows machine with nothing else installed:
@@ -134,6 +138,26 @@ if(TARGET zelmarino)
     endif()
 endif()
 
+# The workbench needs no pictures of its own: it draws its schematics. On Linux it goes
+# straight into bin, with its own menu entry; on Windows beside the window program, whose
+# deployed Qt it shares.
+if(TARGET zelmarino-workbench)
+    if(WIN32)
+        target_sources(zelmarino-workbench PRIVATE $<TARGET_OBJECTS:zelmarino_workbench_resources>)
+        set_target_properties(zelmarino-workbench PROPERTIES WIN32_EXECUTABLE ON
+                              OUTPUT_NAME ZelmarinoWorkbench)
+        install(TARGETS zelmarino-workbench RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+        if(NOT TARGET zelmarino)
+            zelmarino_deploy_windows_runtime("${CMAKE_INSTALL_BINDIR}")
+        endif()
+    else()
+        set_target_properties(zelmarino-workbench PROPERTIES INSTALL_RPATH "")
+        install(TARGETS zelmarino-workbench RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+        install(FILES "${PROJECT_SOURCE_DIR}/packaging/org.example.zelmarino.workbench.desktop"
+                DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+    endif()
+endif()
+
 if(WIN32)
     include(WindowsLicences)
     zelmarino_install_windows_licences(licenses)
@@ -163,7 +187,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 Zelmarino computes the resistors of Pi, T and L attenuators between two
 impedances for a wanted attenuation in decibels, and shows them on the
 schematic of the chosen network. The package holds the window program,
-zelmarino, and the same calculation on the command line, zelmarino-calc.]])
+zelmarino; the workbench, zelmarino-workbench, which adds standard values,
+power ratings, resistor parasitics and the frequency response, drawn; and
+the same calculations on the command line, zelmarino-calc.]])
 # dpkg-shlibdeps finds the libraries (Qt among them); the window's form font is Liberation
 # Sans, which no library brings.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

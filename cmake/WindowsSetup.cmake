@@ -30,7 +30,7 @@ set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")
 
 # The window programs, each a target and the name of its Start-menu entry; a further window
 # program is one more pair. The first one's icon stands for the program in "Apps & features".
-set(window_programs zelmarino Zelmarino)
+set(window_programs zelmarino Zelmarino zelmarino-workbench "Zelmarino Workbench")
 set(CPACK_PACKAGE_EXECUTABLES "")
 set(CPACK_CREATE_DESKTOP_LINKS "")
 while(window_programs)

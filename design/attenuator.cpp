@@ -120,6 +120,30 @@ Attenuator designAttenuator(Network network, float zin, float zout, float lossDb
                        arm(ArmRole::ShuntAtMiddle, Node::Middle, Node::Ground, bridged.shunt)};
         break;
     }
+    case Network::Series: {
+        const SingleArm series = singleSeries(in, out, k);
+        checkedValue(series.ratio);
+        design.arms = {arm(ArmRole::Series, Node::In, Node::Out, series.arm)};
+        break;
+    }
+    case Network::Shunt: {
+        // The ports are one node: the catalogue's wire joins them.
+        const SingleArm shunt = singleShunt(in, out, k);
+        checkedValue(shunt.ratio);
+        design.arms = {arm(ArmRole::ShuntAtInput, Node::In, Node::Ground, shunt.arm)};
+        break;
+    }
+    case Network::PowerSplitter: {
+        const double third = checkedValue(powerSplitterArm(in));
+        design.arms = {{ArmRole::SeriesAtInput, {Node::In, Node::Middle, third}},
+                       {ArmRole::SeriesAtOutput, {Node::Middle, Node::Out, third}},
+                       {ArmRole::SeriesAtSecondOutput, {Node::Middle, Node::Out2, third}}};
+        break;
+    }
+    case Network::TwoResistorSplitter:
+        design.arms = {{ArmRole::SeriesAtOutput, {Node::In, Node::Out, in}},
+                       {ArmRole::SeriesAtSecondOutput, {Node::In, Node::Out2, in}}};
+        break;
     case Network::H:
     case Network::O:
         break; // made from the T and the Pi above
@@ -145,10 +169,17 @@ Attenuator asWired(Attenuator attenuator) {
 
 double minimumLoss(Network network, double zin, double zout) {
     const double q = std::max(zin, zout) / std::min(zin, zout);
-    if (network == Network::LOut || network == Network::LIn) {
+    switch (network) {
+    case Network::LOut:
+    case Network::LIn:
         return 10.0 * std::log10(q);
+    case Network::Series:
+    case Network::Shunt:
+        // The mismatch loss of the two impedances joined directly.
+        return 20.0 * std::log10((q + 1.0) / (2.0 * std::sqrt(q)));
+    default:
+        return 20.0 * std::log10(std::sqrt(q) + std::sqrt(q - 1.0));
     }
-    return 20.0 * std::log10(std::sqrt(q) + std::sqrt(q - 1.0));
 }
 
 bool isNegative(double ohms) {

@@ -13,12 +13,13 @@
 namespace zelmarino::design {
 
 enum class ArmRole {
-    ShuntAtInput,   // across the input port
-    Series,         // between the two ports
-    ShuntAtOutput,  // across the output port
-    SeriesAtInput,  // the T's, from the input port to the middle node
-    SeriesAtOutput, // the T's, from the middle node to the output port
-    ShuntAtMiddle,  // the T's, from the middle node to ground
+    ShuntAtInput,         // across the input port
+    Series,               // between the two ports
+    ShuntAtOutput,        // across the output port
+    SeriesAtInput,        // the T's, from the input port to the middle node
+    SeriesAtOutput,       // the T's, from the middle node to the output port
+    ShuntAtMiddle,        // the T's, from the middle node to ground
+    SeriesAtSecondOutput, // a splitter's, to its second output
 };
 // A balanced network's arms keep the roles of the unbalanced one's: a shunt arm runs to the
 // lower leg rather than to ground, and each series role has one arm in each leg.
@@ -39,7 +40,9 @@ struct Attenuator {
     // In the window's order R1, R2, R3: Pi shunt at input, series, shunt at output; T series
     // at input, series at output, shunt; L series, shunt at output. The H and the O list the
     // upper half, then the lower half, of each series arm in that order; the bridged T the
-    // bridge (Series), the two arms of Z and the shunt.
+    // bridge (Series), the two arms of Z and the shunt; a single series or shunt pad its one
+    // arm; the power splitter its arms to the centre, to the output and to the second output;
+    // the two-resistor splitter its arms to the output and to the second output.
     std::vector<Arm> arms;
 };
 
@@ -60,7 +63,8 @@ struct Attenuator {
 
 // The loss below which some arm is negative: for the Pi and the T, where the shunt arm on
 // the larger impedance's side, or the T's series arm on the smaller side, passes through
-// zero; for the L, where one of its two arms does. 0 for equal impedances.
+// zero; for the L, where one of its two arms does; for a single series or shunt arm, the
+// mismatch loss of the two impedances joined directly. 0 for equal impedances.
 [[nodiscard]] double minimumLoss(Network network, double zin, double zout);
 
 // Below zero, negative zero included. The formulas give -0.0 for the arm that is negative

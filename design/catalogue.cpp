@@ -66,9 +66,35 @@ constexpr std::array bridgedTArms = {
     ArmEntry{"R4", ShuntAtMiddle, None, Middle, Ground, "shunt", "middle", "shunt from the middle"},
 };
 
+constexpr std::array seriesArms = {
+    ArmEntry{"R1", Series, None, In, Out, "series", "between", "series between the ports"},
+};
+
+constexpr std::array shuntArms = {
+    ArmEntry{"R1", ShuntAtInput, None, In, Ground, "shunt", "between",
+             "shunt across the line at both ports"},
+};
+
+constexpr std::array powerSplitterArms = {
+    ArmEntry{"R1", SeriesAtInput, None, In, Middle, "series", "input",
+             "from the input port to the centre"},
+    ArmEntry{"R2", SeriesAtOutput, None, Middle, Out, "series", "output",
+             "from the centre to the output port"},
+    ArmEntry{"R3", SeriesAtSecondOutput, None, Middle, Out2, "series", "output2",
+             "from the centre to the second output port"},
+};
+
+constexpr std::array twoResistorSplitterArms = {
+    ArmEntry{"R1", SeriesAtOutput, None, In, Out, "series", "output",
+             "from the input port to the output port"},
+    ArmEntry{"R2", SeriesAtSecondOutput, None, In, Out2, "series", "output2",
+             "from the input port to the second output port"},
+};
+
 constexpr std::string_view unbalancedPorts = "in out ref";
 // Not "gnd" for the reference: ngspice takes that name for its global ground.
 constexpr std::string_view balancedPorts = "inp inn outp outn";
+constexpr std::string_view splitterPorts = "in out out2 ref";
 
 constexpr std::array entries = {
     NetworkEntry{Network::Pi,
@@ -82,7 +108,8 @@ constexpr std::array entries = {
                  true,
                  Matched::Both,
                  2,
-                 unbalancedPorts},
+                 unbalancedPorts,
+                 false},
     NetworkEntry{Network::T,
                  "t",
                  "T attenuator",
@@ -95,13 +122,14 @@ constexpr std::array entries = {
                  true,
                  Matched::Both,
                  2,
-                 unbalancedPorts},
+                 unbalancedPorts,
+                 false},
     NetworkEntry{Network::LOut, "l-out", "L attenuator matched at the output port",
                  "series, shunt; matched at the output port", lArms, lArmsShuntAtInput, false,
-                 false, true, Matched::Output, 2, unbalancedPorts},
+                 false, true, Matched::Output, 2, unbalancedPorts, false},
     NetworkEntry{Network::LIn, "l-in", "L attenuator matched at the input port",
                  "series, shunt; matched at the input port", lArms, lArmsShuntAtInput, false, false,
-                 true, Matched::Input, 2, unbalancedPorts},
+                 true, Matched::Input, 2, unbalancedPorts, false},
     NetworkEntry{Network::H,
                  "h",
                  "H attenuator (balanced T)",
@@ -113,7 +141,8 @@ constexpr std::array entries = {
                  false,
                  Matched::Both,
                  2,
-                 balancedPorts},
+                 balancedPorts,
+                 false},
     NetworkEntry{Network::O,
                  "o",
                  "O attenuator (balanced Pi)",
@@ -125,7 +154,8 @@ constexpr std::array entries = {
                  false,
                  Matched::Both,
                  2,
-                 balancedPorts},
+                 balancedPorts,
+                 false},
     NetworkEntry{Network::BridgedT,
                  "bridged-t",
                  "Bridged T attenuator",
@@ -137,7 +167,62 @@ constexpr std::array entries = {
                  false,
                  Matched::Both,
                  2,
-                 unbalancedPorts},
+                 unbalancedPorts,
+                 false},
+    NetworkEntry{Network::Series,
+                 "series",
+                 "Single series resistor pad",
+                 "one series resistor; matched at neither port",
+                 seriesArms,
+                 {},
+                 false,
+                 false,
+                 false,
+                 Matched::Neither,
+                 2,
+                 unbalancedPorts,
+                 false},
+    NetworkEntry{Network::Shunt,
+                 "shunt",
+                 "Single shunt resistor pad",
+                 "one resistor across the line; matched at neither port",
+                 shuntArms,
+                 {},
+                 false,
+                 false,
+                 false,
+                 Matched::Neither,
+                 2,
+                 unbalancedPorts,
+                 true},
+    NetworkEntry{Network::PowerSplitter,
+                 "power-splitter",
+                 "Resistive power splitter",
+                 "three arms of Z/3 from a centre node, 6 dB to each output;\n"
+                 "matched at every port, between equal impedances only",
+                 powerSplitterArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Both,
+                 3,
+                 splitterPorts,
+                 false},
+    NetworkEntry{Network::TwoResistorSplitter,
+                 "two-resistor-splitter",
+                 "Two-resistor splitter",
+                 "an arm of Z from the input to each output, 6 dB to each, for\n"
+                 "ratio measurements; matched at the input, equal impedances only",
+                 twoResistorSplitterArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Input,
+                 3,
+                 splitterPorts,
+                 false},
 };
 
 // The switch keeps -Wswitch watching the enum: a network added there and not here fails to
@@ -151,6 +236,10 @@ constexpr std::size_t indexOf(Network network) {
     case Network::H:
     case Network::O:
     case Network::BridgedT:
+    case Network::Series:
+    case Network::Shunt:
+    case Network::PowerSplitter:
+    case Network::TwoResistorSplitter:
         return static_cast<std::size_t>(network) - 1;
     }
     return entries.size();
@@ -193,6 +282,22 @@ std::span<const ArmEntry> armsOf(Network network, ShuntAt shunt) {
     const NetworkEntry& entry = entryOf(network);
     return shunt == ShuntAt::Input && !entry.armsShuntAtInput.empty() ? entry.armsShuntAtInput
                                                                       : entry.arms;
+}
+
+std::vector<Resistor> circuitOf(Network network, std::span<const Resistor> arms) {
+    std::vector<Resistor> circuit(arms.begin(), arms.end());
+    if (entryOf(network).through) {
+        circuit.push_back({In, Out, 0.0});
+    }
+    return circuit;
+}
+
+std::vector<Resistor> checkedCircuit(Network network, std::span<const Resistor> arms, double zout) {
+    std::vector<Resistor> circuit = circuitOf(network, arms);
+    if (entryOf(network).ports == 3) {
+        circuit.push_back({Out2, Ground, zout});
+    }
+    return circuit;
 }
 
 std::string commandList() {

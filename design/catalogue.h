@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelmarino::design {
 
@@ -20,8 +21,16 @@ namespace zelmarino::design {
 // network, belongs to neither.
 enum class Leg { None, Upper, Lower };
 
-// The ports whose match a network is designed for.
-enum class Matched { Both, Input, Output };
+// The ports whose match a network is designed for. A single series or shunt arm matches
+// neither: it is chosen for its loss alone.
+enum class Matched { Both, Input, Output, Neither };
+
+[[nodiscard]] constexpr bool matchesInput(Matched matched) {
+    return matched == Matched::Both || matched == Matched::Input;
+}
+[[nodiscard]] constexpr bool matchesOutput(Matched matched) {
+    return matched == Matched::Both || matched == Matched::Output;
+}
 
 struct ArmEntry {
     std::string_view name; // "R1"
@@ -48,6 +57,9 @@ struct NetworkEntry {
     Matched matched;
     int ports;
     std::string_view spicePorts; // the subcircuit's port nodes, in order
+    bool through;                // the two ports are one node, joined by a wire that is no arm
+    // `ports` is 3 for a splitter: its second output is Node::Out2, and its loss is its own,
+    // whatever was asked.
 };
 
 [[nodiscard]] std::span<const NetworkEntry> catalogue();
@@ -56,6 +68,15 @@ struct NetworkEntry {
 
 // The arms as the network is placed: an L's mirror when its shunt is across the input.
 [[nodiscard]] std::span<const ArmEntry> armsOf(Network network, ShuntAt shunt);
+
+// The circuit the analysis takes: the arms, then what the network has besides them (the wire
+// joining the ports of a network that passes straight through).
+[[nodiscard]] std::vector<Resistor> circuitOf(Network network, std::span<const Resistor> arms);
+
+// The two-port every check analyses from the input to the output: the circuit, with a
+// splitter's second output terminated in Zout. The termination comes last.
+[[nodiscard]] std::vector<Resistor> checkedCircuit(Network network, std::span<const Resistor> arms,
+                                                   double zout);
 
 // "pi, t, l-out, l-in, h, o or bridged-t".
 [[nodiscard]] std::string commandList();

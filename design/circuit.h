@@ -1,5 +1,6 @@
 // Plain nodal analysis of a small resistor network: the ground, the two ports and the middle
-// node of a T, and for a balanced network the nodes of its lower leg. It knows nothing of
+// node of a T, for a balanced network the nodes of its lower leg, and a splitter's second
+// output. It knows nothing of
 // attenuator formulas, so it can judge them.
 #pragma once
 
@@ -9,8 +10,9 @@
 
 namespace zelmarino::design {
 
-// A balanced network's ports are In to InN and Out to OutN; it does not touch the ground.
-enum class Node { Ground, In, Middle, Out, InN, MiddleN, OutN };
+// A balanced network's ports are In to InN and Out to OutN; it does not touch the ground. A
+// splitter's second output is Out2, against the ground.
+enum class Node { Ground, In, Middle, Out, InN, MiddleN, OutN, Out2 };
 
 struct Resistor {
     Node from;
@@ -24,7 +26,7 @@ struct Injection {
     double amps;
 };
 
-using NodeVoltages = std::array<double, 7>; // indexed by Node; the ground is 0
+using NodeVoltages = std::array<double, 8>; // indexed by Node; the ground is 0
 
 // Solves Kirchhoff's current law at every node that a resistor touches. Nodes joined by a
 // 0-ohm resistor are one node. Nothing when the network has no unique solution. With no

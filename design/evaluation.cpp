@@ -82,9 +82,14 @@ std::vector<std::size_t> halvesTied(const std::vector<ReportArm>& arms) {
 
 SearchGoal searchGoal(const Request& request, double lossDb, const std::vector<ReportArm>& arms) {
     const Matched matched = entryOf(request.network).matched;
-    return {lossDb,          request.minReturnLossDb,    *request.series,
-            request.pairs,   matched != Matched::Output, matched != Matched::Input,
-            halvesTied(arms)};
+    return {lossDb,
+            request.minReturnLossDb,
+            *request.series,
+            request.pairs,
+            matchesInput(matched),
+            matchesOutput(matched),
+            halvesTied(arms),
+            arms.size()};
 }
 
 // Each part's load where an arm is two resistors: they share its current in series, its
@@ -117,10 +122,15 @@ void addPower(Report& report, const Request& request, std::span<const Resistor> 
               std::span<const Part> parts) {
     const double zin = report.design.zin;
     const double zout = report.design.zout;
-    report.power = dissipation(built, zin, zout, *request.availableWatts);
+    report.power = dissipation(checkedCircuit(request.network, built, zout), zin, zout,
+                               *request.availableWatts);
     if (!report.power) {
         return;
     }
+    // What the circuit has besides its arms dissipates nothing of theirs.
+    report.power->resistorWatts.resize(built.size());
+    report.power->resistorVolts.resize(built.size());
+    report.power->resistorAmps.resize(built.size());
     PowerShare hottest = *report.power;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const auto loads = partLoads(parts[i], *report.power, i, request);
@@ -148,7 +158,10 @@ std::optional<Objection> objection(const Request& request, bool given) {
     using enum Objection::Subject;
     const NetworkEntry& entry = entryOf(request.network);
     if (!given && entry.equalImpedancesOnly && request.zin != request.zout) {
-        std::string shape(entry.title.substr(0, entry.title.rfind(' ')));
+        // "Bridged T attenuator" is a bridged T; a splitter keeps its whole title.
+        std::string shape(entry.title.ends_with(" attenuator")
+                              ? entry.title.substr(0, entry.title.rfind(' '))
+                              : entry.title);
         shape.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(shape.front())));
         return Objection{Impedances, "a " + shape + " is matched only between equal impedances"};
     }
@@ -182,7 +195,11 @@ Report evaluateDesign(const Request& request, float lossDb) {
     std::vector<Resistor> built = resistorsOf(design.arms);
     const double zin = design.zin;
     const double zout = design.zout;
-    report.exact = checkPorts(built, zin, zout);
+    report.exact = checkPorts(checkedCircuit(network, built, zout), zin, zout);
+    if (entry.ports == 3 && report.exact) {
+        // A splitter's loss is its own, whatever was asked: it is reported, and searched for.
+        report.design.lossDb = static_cast<float>(report.exact->lossDb);
+    }
     if (!report.realisable()) {
         // No standard value, tolerance or rating means anything for a negative resistor.
         return report;
@@ -199,7 +216,7 @@ Report evaluateDesign(const Request& request, float lossDb) {
             standard.push_back(r.ohms);
         }
         report.standardOhms = std::move(standard);
-        report.standard = checkPorts(built, zin, zout);
+        report.standard = checkPorts(checkedCircuit(network, built, zout), zin, zout);
         for (std::size_t i = 0; i < parts.size(); ++i) {
             parts[i] = {built[i].ohms, built[i].ohms, std::nullopt};
         }
@@ -211,8 +228,8 @@ Report evaluateDesign(const Request& request, float lossDb) {
         for (Resistor& r : buildable) {
             r.ohms = beyondParts(r.ohms, zin, zout).value_or(r.ohms);
         }
-        report.optimised =
-            optimiseStandard(buildable, zin, zout, searchGoal(request, lossDb, design.arms));
+        report.optimised = optimiseStandard(checkedCircuit(network, buildable, zout), zin, zout,
+                                            searchGoal(request, design.lossDb, design.arms));
         if (report.optimised) {
             parts = report.optimised->arms;
             for (std::size_t i = 0; i < built.size(); ++i) {
@@ -221,7 +238,8 @@ Report evaluateDesign(const Request& request, float lossDb) {
         }
     }
     if (request.tolerance) {
-        report.worst = worstCase(built, zin, zout, *request.tolerance);
+        report.worst = worstCase(checkedCircuit(network, built, zout), zin, zout,
+                                 *request.tolerance, built.size());
     }
     if (request.availableWatts) {
         addPower(report, request, built, parts);
@@ -247,7 +265,8 @@ std::optional<Report> evaluateGiven(const Request& request, std::span<const Part
             {&entries[i], {entries[i].from, entries[i].to, given[i].ohms}, given[i]});
     }
     const std::vector<Resistor> built = resistorsOf(report.design.arms);
-    report.exact = checkPorts(built, request.zin, request.zout);
+    report.exact =
+        checkPorts(checkedCircuit(request.network, built, request.zout), request.zin, request.zout);
     if (!report.exact) {
         return std::nullopt;
     }

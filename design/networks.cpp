@@ -45,4 +45,25 @@ BridgedTArms bridgedT(Checked z, Checked k) {
     return {z * (k - 1.0), z / (k - 1.0)};
 }
 
+Checked powerSplitterArm(Checked z) {
+    return z / 3.0;
+}
+
+// Between equal impedances the handbooks' own forms, so that their tables are met as printed.
+SingleArm singleSeries(Checked zin, Checked zout, Checked k) {
+    if (zin.value() == zout.value()) {
+        return {zin, (k - 1.0) * (zin + zin)};
+    }
+    const Checked geometricMean = sqrt(zin * zout);
+    return {geometricMean, (k + k) * geometricMean.value() - (zin + zout)};
+}
+
+SingleArm singleShunt(Checked zin, Checked zout, Checked k) {
+    if (zin.value() == zout.value()) {
+        return {1.0, zin / ((k - 1.0) * 2.0)};
+    }
+    const Checked ratio = sqrt(zin / zout);
+    return {ratio, (zin * zout) / (((k + k) * ratio.value() - 1.0) * zout - zin)};
+}
+
 } // namespace zelmarino::design

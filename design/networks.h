@@ -46,6 +46,33 @@ struct BridgedTArms {
     Checked shunt;
 };
 
+// One resistor between a source of Zin and a load of Zout. The loss is the transducer loss
+// every check here measures (power available from the source over power into the load), so
+// that between unequal impedances it counts the mismatch the single arm leaves.
+//
+// In series the load has Zout / (Zin + R + Zout) of the source's voltage, so
+// K = (Zin + Zout + R) / (2 sqrt(Zin Zout)) and R = 2K sqrt(Zin Zout) - (Zin + Zout): the
+// handbooks' 2Z(K - 1) between equal impedances.
+// Across the line, with P = R || Zout, K = (Zin + P) / (2P) sqrt(Zout / Zin), so
+// P = Zin / (2K sqrt(Zin / Zout) - 1) and R = Zin Zout / ((2K sqrt(Zin / Zout) - 1) Zout - Zin):
+// the handbooks' Z / (2(K - 1)) between equal impedances.
+// Either arm is a wire or open at the mismatch loss, 20 log10((Zin + Zout) / (2 sqrt(Zin Zout))),
+// and negative below it: no single resistor loses less.
+struct SingleArm {
+    Checked ratio; // sqrt(Zin Zout) in series, sqrt(Zin / Zout) across the line
+    Checked arm;
+};
+
+// Splitters between equal impedances Z, of a fixed loss: 20 log10 2 = 6.02 dB from the input
+// to each output, the other output terminated. Three arms of Z/3 from a centre node match
+// every port, Z/3 + (4Z/3 || 4Z/3) = Z. Two arms of Z from the input to each output match the
+// input alone (each output sees 5Z/3), but levelled by the ratio of its outputs, as in a
+// ratio measurement, each output acts as a source of Z.
+[[nodiscard]] Checked powerSplitterArm(Checked z);
+
+[[nodiscard]] SingleArm singleSeries(Checked zin, Checked zout, Checked k);
+[[nodiscard]] SingleArm singleShunt(Checked zin, Checked zout, Checked k);
+
 [[nodiscard]] SymmetricPiArms symmetricPi(Checked z, Checked k);
 [[nodiscard]] PiArms pi(Checked zin, Checked zout, Checked k);
 [[nodiscard]] TArms t(Checked zin, Checked zout, Checked k);

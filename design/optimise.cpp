@@ -81,12 +81,12 @@ std::vector<Part> armCandidates(double ohms, ESeries series, bool pairs) {
 std::optional<StandardSet> optimiseStandard(std::span<const Resistor> exact, double zin,
                                             double zout, const SearchGoal& goal) {
     const auto leader = [&](std::size_t arm) {
-        return goal.sameAs.empty() ? arm : goal.sameAs.at(arm);
+        return arm < goal.sameAs.size() ? goal.sameAs[arm] : arm;
     };
     std::vector<std::vector<Part>> candidates;
     for (std::size_t i = 0; i < exact.size(); ++i) {
         // A tied arm has no choice of its own: one candidate, replaced by its leader's.
-        candidates.push_back(leader(i) == i
+        candidates.push_back(i < goal.arms && leader(i) == i
                                  ? armCandidates(exact[i].ohms, goal.series, goal.pairs)
                                  : std::vector<Part>{{exact[i].ohms, exact[i].ohms, std::nullopt}});
     }
@@ -100,7 +100,7 @@ std::optional<StandardSet> optimiseStandard(std::span<const Resistor> exact, dou
     std::size_t bestCount = 0;
     const auto partCount = [&] {
         std::size_t n = 0;
-        for (std::size_t i = 0; i < choice.size(); ++i) {
+        for (std::size_t i = 0; i < std::min(choice.size(), goal.arms); ++i) {
             n += chosen(i).second ? 2U : 1U;
         }
         return n;
@@ -119,7 +119,7 @@ std::optional<StandardSet> optimiseStandard(std::span<const Resistor> exact, dou
             if (kept && (!best || error < bestError - 1e-9 ||
                          (error <= bestError + 1e-9 && count < bestCount))) {
                 StandardSet set{{}, *check};
-                for (std::size_t i = 0; i < choice.size(); ++i) {
+                for (std::size_t i = 0; i < std::min(choice.size(), goal.arms); ++i) {
                     set.arms.push_back(chosen(i));
                 }
                 best = std::move(set);

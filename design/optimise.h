@@ -7,6 +7,7 @@
 #include "design/e_series.h"
 #include "design/two_port.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -35,8 +36,12 @@ struct SearchGoal {
     bool floorAtInput = true;
     bool floorAtOutput = true;
     // For each arm, the arm whose value it must share (itself when free): the two halves of a
-    // balanced arm stay equal. Empty when every arm is free.
+    // balanced arm stay equal. Empty when every arm is free; an arm past its end is free.
     std::vector<std::size_t> sameAs{};
+    // The resistors after the first `arms` are the circuit's own, not arms (the wire of a
+    // pad that passes straight through, a splitter's other output terminated): they stay as
+    // they are and the set found lists the arms alone.
+    std::size_t arms = SIZE_MAX;
 };
 
 // The candidates the search tries for an arm of `ohms`: a few standard values on either side

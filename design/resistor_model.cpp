@@ -32,7 +32,7 @@ constexpr double pF = 1e-12;
 // - The axial lead: M. Brinson, "Subcircuit and Verilog-A RF Circuit Models for Axial and
 //   Surface Mounted Resistors", Qucs documentation (London Metropolitan University, 2014-2015),
 //   whose typical 51 ohm metal-film axial resistor has Ls = 8 nH and Cp = 1 pF with 1 nH in
-//   each lead: 10 nH in series, 1 pF across. (The note puts Cp across the body only; across
+//   each lead: 10 nH in series, 1 pF across. (Its model puts Cp across the body only; across
 //   the leads too, as here, it differs only far above the axial part's usable range.)
 constexpr std::array table = {
     Package{"0201", "0201 thick-film chip", {0.18 * nH, 0.021 * pF}},

@@ -42,7 +42,9 @@ std::optional<Watched> watched(PortSweep& sweep, double hz, Matched matched) {
 BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, double zin, double zout,
                           const PartModel& model, [[maybe_unused]] double f0Hz) {
     BuiltNetwork built;
-    for (const Resistor& r : arms) {
+    // The catalogue's whole circuit: a pad that passes straight through has its ports joined
+    // by a wire that is no arm.
+    for (const Resistor& r : circuitOf(network, arms)) {
         if (std::isinf(r.ohms)) {
             continue; // an open arm
         }
@@ -60,6 +62,9 @@ BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, doubl
     const NodeId inReturn = nodeIdOf(balanced ? Node::InN : Node::Ground);
     const NodeId outReturn = nodeIdOf(balanced ? Node::OutN : Node::Ground);
     built.ports = {{nodeIdOf(Node::In), inReturn, zin}, {nodeIdOf(Node::Out), outReturn, zout}};
+    if (entryOf(network).ports == 3) {
+        built.ports.push_back({nodeIdOf(Node::Out2), groundNode, zout}); // a splitter's other output
+    }
     return built;
 }
 
@@ -84,13 +89,14 @@ std::vector<double> frequencyGrid(double fromHz, double toHz, std::size_t points
         return {};
     }
     std::vector<double> hz(points);
-    const double last = static_cast<double>(points - 1);
-    const double logFrom = logarithmic ? std::log(fromHz) : 0.0;
-    const double logTo = logarithmic ? std::log(toHz) : 0.0;
+    const auto last = static_cast<double>(points - 1);
+    // Powers of ten, so that a sweep over whole decades lands on 1 MHz, 10 MHz, … exactly.
+    const double logFrom = logarithmic ? std::log10(fromHz) : 0.0;
+    const double logTo = logarithmic ? std::log10(toHz) : 0.0;
     for (std::size_t i = 0; i < points; ++i) {
-        const double t = static_cast<double>(i) / last;
-        hz[i] =
-            logarithmic ? std::exp(logFrom + (logTo - logFrom) * t) : fromHz + (toHz - fromHz) * t;
+        const double t = points == 1 ? 0.0 : static_cast<double>(i) / last;
+        hz[i] = logarithmic ? std::pow(10.0, logFrom + (logTo - logFrom) * t)
+                            : fromHz + (toHz - fromHz) * t;
     }
     // The ends exactly as asked, whatever the rounding of the steps.
     hz.front() = fromHz;

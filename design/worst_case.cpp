@@ -17,12 +17,13 @@ void widen(Range& range, double value) {
 } // namespace
 
 std::optional<WorstCase> worstCase(std::span<const Resistor> network, double zin, double zout,
-                                   double tolerance) {
+                                   double tolerance, std::size_t parts) {
     std::optional<WorstCase> worst;
     std::vector<Resistor> corner(network.begin(), network.end());
-    const std::size_t corners = std::size_t{1} << network.size();
+    const std::size_t varied = std::min(parts, network.size());
+    const std::size_t corners = std::size_t{1} << varied;
     for (std::size_t mask = 0; mask < corners; ++mask) {
-        for (std::size_t i = 0; i < network.size(); ++i) {
+        for (std::size_t i = 0; i < varied; ++i) {
             const double factor = (mask >> i & 1U) != 0 ? 1.0 + tolerance : 1.0 - tolerance;
             corner[i].ohms = network[i].ohms * factor;
         }

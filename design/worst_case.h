@@ -6,6 +6,8 @@
 
 #include "design/circuit.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -24,8 +26,11 @@ struct WorstCase {
     double outputReturnLossDb;
 };
 
-// `tolerance` is a fraction (0.01 for 1 %). Nothing when some corner cannot be solved.
+// `tolerance` is a fraction (0.01 for 1 %). Only the first `parts` resistors have it: those
+// after them are the circuit's own (a wire, a termination). Nothing when some corner cannot
+// be solved.
 [[nodiscard]] std::optional<WorstCase> worstCase(std::span<const Resistor> network, double zin,
-                                                 double zout, double tolerance);
+                                                 double zout, double tolerance,
+                                                 std::size_t parts = SIZE_MAX);
 
 } // namespace zelmarino::design

@@ -47,6 +47,8 @@ std::string_view floorKept(Network network) {
         return "the input return loss";
     case design::Matched::Output:
         return "the output return loss";
+    case design::Matched::Neither:
+        return "no return loss (neither port is matched)";
     case design::Matched::Both:
         break;
     }

@@ -1,5 +1,6 @@
 #include "formats/output_common.h"
 
+#include "text/number_text.h"
 #include "text/resistor_text.h"
 
 #include <algorithm>
@@ -50,6 +51,13 @@ std::string armRoles(const Design& design) {
         roles += std::string(arm.entry->name) + " " + std::string(arm.entry->roleText);
     }
     return roles;
+}
+
+std::string partsText(const design::PartModel& model) {
+    return (model.packageName.empty() ? std::string("your own") : std::string(model.packageName)) +
+           ", " + significant(model.parts.seriesHenries, 9) + " H in series and " +
+           significant(model.parts.shuntFarads, 9) + " F across each resistor, " +
+           significant(model.viaHenries, 9) + " H under each shunt arm";
 }
 
 } // namespace zelmarino::formats

@@ -1,6 +1,7 @@
 // Small pieces that every output format shares.
 #pragma once
 
+#include "design/resistor_model.h"
 #include "formats/report.h"
 #include "text/entry_text.h"
 
@@ -25,5 +26,9 @@ template <typename... Parts> void append(std::string& out, const Parts&... parts
 
 // "R1 shunt across the input port, R2 series, R3 shunt across the output port".
 [[nodiscard]] std::string armRoles(const Design& design);
+
+// What each resistor of a modelled pad is built of, for a comment: "0603, 5.2e-10 H in
+// series and 4e-14 F across each resistor, 0 H under each shunt arm".
+[[nodiscard]] std::string partsText(const design::PartModel& model);
 
 } // namespace zelmarino::formats

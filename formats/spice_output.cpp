@@ -27,6 +27,8 @@ std::string_view nodeName(Node node, bool balanced) {
         return "inn";
     case Node::MiddleN:
         return "midn";
+    case Node::Out2:
+        return "out2";
     case Node::OutN:
         break;
     }
@@ -36,6 +38,30 @@ std::string_view nodeName(Node node, bool balanced) {
 // Full precision, in plain numbers: SPICE would read a suffix such as "M" as milli.
 std::string value(double ohms) {
     return shortest(ohms);
+}
+
+// One resistor as built: R and its series L from `from` to an inner node, its capacitance
+// from `from` to that node too, then the via to `to` if the arm touches the ground. An
+// element of 0 is left out, its nodes joined.
+void writeModelled(std::string& out, const Arm& arm, std::string_view from, std::string_view to,
+                   double ohms, const design::PartModel& model) {
+    const std::string name(arm.entry->name);
+    const std::string lower = spiceWord(name);
+    const bool via = model.viaHenries > 0.0 &&
+                     (arm.resistor.from == Node::Ground || arm.resistor.to == Node::Ground);
+    const bool inductance = model.parts.seriesHenries > 0.0;
+    const std::string body = via ? lower + "_via" : std::string(to);
+    const std::string inner = inductance ? lower + "_l" : body;
+    append(out, name, " ", from, " ", inner, " ", value(ohms), "\n");
+    if (inductance) {
+        append(out, "L", name, " ", inner, " ", body, " ", value(model.parts.seriesHenries), "\n");
+    }
+    if (model.parts.shuntFarads > 0.0) {
+        append(out, "C", name, " ", from, " ", body, " ", value(model.parts.shuntFarads), "\n");
+    }
+    if (via) {
+        append(out, "LVIA", name, " ", body, " ", to, " ", value(model.viaHenries), "\n");
+    }
 }
 
 } // namespace
@@ -55,7 +81,8 @@ std::string spiceWord(std::string_view text) {
 }
 
 void writeSubcircuitBody(std::string& out, const std::string& name, const Design& design,
-                         const std::optional<std::vector<double>>& replaced) {
+                         const std::optional<std::vector<double>>& replaced,
+                         const design::PartModel& model) {
     const design::NetworkEntry& entry = design::entryOf(design.network);
     const bool balanced = entry.balanced;
     append(out, ".subckt ", name, " ", entry.spicePorts, "\n");
@@ -69,9 +96,15 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
         } else if (ohms == 0.0) {
             // A resistor of 0 ohms is not allowed; a 0 V source is an exact wire.
             append(out, "V", arm.entry->name, " ", from, " ", to, " 0\n");
-        } else {
+        } else if (model.ideal()) {
             append(out, arm.entry->name, " ", from, " ", to, " ", value(ohms), "\n");
+        } else {
+            writeModelled(out, arm, from, to, ohms, model);
         }
+    }
+    if (entry.through) {
+        append(out, "Vthrough ", nodeName(Node::In, balanced), " ", nodeName(Node::Out, balanced),
+               " 0\n");
     }
     append(out, ".ends ", name, "\n");
 }
@@ -106,7 +139,11 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
     if (!report.realisable()) {
         append(out, "* cannot be built: ", negativeArmNames(report), " negative\n");
     }
-    writeSubcircuitBody(out, name, design, report.standardOhms);
+    const design::PartModel& model = options.partModel;
+    if (!model.ideal()) {
+        append(out, "* parts: ", partsText(model), "\n");
+    }
+    writeSubcircuitBody(out, name, design, report.standardOhms, model);
 }
 
 class SpiceWriter final : public DesignWriter {

@@ -1,15 +1,18 @@
-// The touchstone format: one Touchstone 2.0 two-port file for one design, its S-parameters
-// found by nodal analysis with Zin and Zout as the two ports' reference resistances, at each
-// frequency of --freq (a resistive pad is the same at all of them).
+// The touchstone format: one Touchstone file for one design as built, its S-parameters found
+// by nodal analysis at each frequency of --freq, with the parasitics of its parts. Version
+// 2.0 refers each port to its own impedance (Zin, Zout); version 1.1 has one reference for
+// all, Zin, to which the sweep was renormalised, so that older readers read it as written.
 #pragma once
 
 #include "formats/report.h"
 #include "formats/request.h"
+#include "formats/response_output.h"
 
 #include <string>
 
 namespace zelmarino::formats {
 
-void writeTouchstone(std::string& out, const Options& options, const DesignReport& report);
+void writeTouchstone(std::string& out, const Options& options, const DesignReport& report,
+                     const Response& response);
 
 } // namespace zelmarino::formats

@@ -72,6 +72,17 @@ INSTANTIATE_TEST_SUITE_P(
                ""},
         // The window has no balanced pad: no Window column.
         Golden{"h_600_150_20db.txt", {"h", "--zin", "600", "--zout", "150", "--db", "20"}, 0, ""},
+        // The report, every package's usable bandwidth with 0603 marked, and the sweep.
+        Golden{"pi_50_50_10db_0603_sweep.txt",
+               {"pi", "--zin", "50", "--zout", "50", "--db", "10", "--package", "0603", "--freq",
+                "1G:6G:6"},
+               0,
+               ""},
+        Golden{"pi_50_50_10db_bandwidth_flatness.txt",
+               {"pi", "--zin", "50", "--zout", "50", "--db", "10", "--bandwidth", "--flatness",
+                "0.5", "--min-return-loss", "20"},
+               0,
+               ""},
         Golden{"l_in_75_50_table.txt",
                {"l-in", "--zin", "75", "--zout", "50", "--db", "1:10:1", "--series", "E96",
                 "--tolerance", "0.5", "--power", "27dBm"},
@@ -81,35 +92,40 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Csv, MatchesGolden,
-    ::testing::Values(Golden{"pi_75_50_10db_e24_decimal_comma.csv",
-                             {"pi", "--zin", "75", "--zout", "50", "--db", "10.5", "--series",
-                              "E24", "--format", "csv", "--decimal-comma"},
-                             0,
-                             ""},
-                      Golden{"pi_50_50_table_e24.csv",
-                             {"pi", "--zin", "50", "--zout", "50", "--db", "3:30:3", "--series",
-                              "E24", "--format", "csv"},
-                             0,
-                             ""},
-                      Golden{"t_600_50_20db_e48_tolerance_power.csv",
-                             {"t", "--zin", "600", "--zout", "50", "--db", "20", "--series", "E48",
-                              "--tolerance", "2", "--power", "100mW", "--format", "csv"},
-                             0,
-                             ""},
-                      Golden{"check_pi_75_50_power_rating.csv",
-                             {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "220", "--r2",
-                              "91", "--r3", "47+36", "--power", "1", "--rating", "0.25", "--format",
-                              "csv"},
-                             0,
-                             ""},
-                      // No E6 set keeps 60 dB: the optimised row is empty.
-                      Golden{"pi_75_50_10db_e6_optimise_unreachable.csv",
-                             {"pi", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E6",
-                              "--optimise", "--min-return-loss", "60", "--format", "csv"},
-                             1,
-                             "zelmarino-calc: --optimise: no set of "
-                             "neighbouring E6 values keeps both return "
-                             "losses at 60 dB\n"}),
+    ::testing::Values(
+        Golden{"pi_75_50_10db_e24_decimal_comma.csv",
+               {"pi", "--zin", "75", "--zout", "50", "--db", "10.5", "--series", "E24", "--format",
+                "csv", "--decimal-comma"},
+               0,
+               ""},
+        Golden{"pi_50_50_table_e24.csv",
+               {"pi", "--zin", "50", "--zout", "50", "--db", "3:30:3", "--series", "E24",
+                "--format", "csv"},
+               0,
+               ""},
+        Golden{"t_600_50_20db_e48_tolerance_power.csv",
+               {"t", "--zin", "600", "--zout", "50", "--db", "20", "--series", "E48", "--tolerance",
+                "2", "--power", "100mW", "--format", "csv"},
+               0,
+               ""},
+        Golden{"check_pi_75_50_power_rating.csv",
+               {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "220", "--r2", "91", "--r3",
+                "47+36", "--power", "1", "--rating", "0.25", "--format", "csv"},
+               0,
+               ""},
+        Golden{"t_75_50_10db_e24_0402_via_sweep.csv",
+               {"t", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E24", "--package",
+                "0402", "--via", "0.3nH", "--freq", "10M:10G:7:log", "--format", "csv"},
+               0,
+               ""},
+        // No E6 set keeps 60 dB: the optimised row is empty.
+        Golden{"pi_75_50_10db_e6_optimise_unreachable.csv",
+               {"pi", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E6", "--optimise",
+                "--min-return-loss", "60", "--format", "csv"},
+               1,
+               "zelmarino-calc: --optimise: no set of "
+               "neighbouring E6 values keeps both return "
+               "losses at 60 dB\n"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,6 +154,17 @@ INSTANTIATE_TEST_SUITE_P(
                {"check", "h",    "--zin",   "600",  "--zout",   "600",  "--r1",
                 "240",   "--r2", "240",     "--r3", "240",      "--r4", "240",
                 "--r5",  "120",  "--power", "1",    "--format", "json"},
+               0,
+               ""},
+        // The optimised set is the one swept.
+        Golden{"pi_75_50_10db_e24_optimise_own_parts_sweep.json",
+               {"pi", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E24", "--optimise",
+                "--parasitics", "L=1nH,C=0.05pF", "--freq", "1G:3G:3", "--format", "json"},
+               0,
+               ""},
+        Golden{"l_out_600_50_20db_axial_bandwidth.json",
+               {"l-out", "--zin", "600", "--zout", "50", "--db", "20", "--package", "axial",
+                "--bandwidth", "--format", "json"},
                0,
                ""},
         // The example to beat: 220, 91 and 82 ohm lose 9.93 dB against the nearest set's
@@ -176,11 +203,32 @@ INSTANTIATE_TEST_SUITE_P(
                 "spice"},
                0,
                ""},
+        // Each resistor with its package's inductance and capacitance, the via under R3 only.
+        Golden{"t_75_50_10db_0402_via.cir",
+               {"t", "--zin", "75", "--zout", "50", "--db", "10", "--package", "0402", "--via",
+                "0.3nH", "--format", "spice"},
+               0,
+               ""},
         Golden{"check_bridged_t_75_75.cir",
                {"check", "bridged-t", "--zin", "75", "--zout", "75", "--r1", "75", "--r2", "75",
                 "--r3", "75", "--r4", "75", "--format", "spice"},
                0,
                ""}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Touchstone, MatchesGolden,
+    ::testing::Values(Golden{"pi_50_50_10db_0603.s2p",
+                             {"pi", "--zin", "50", "--zout", "50", "--db", "10", "--package",
+                              "0603", "--format", "touchstone", "--freq", "1G:6G:6"},
+                             0,
+                             ""},
+                      // Renormalised to Zin, one reference for both ports.
+                      Golden{"t_75_50_10db_0402_touchstone_1_1.s2p",
+                             {"t", "--zin", "75", "--zout", "50", "--db", "10", "--package", "0402",
+                              "--format", "touchstone", "--touchstone", "1.1", "--freq", "1G:6G:6"},
+                             0,
+                             ""}),
     caseName);
 
 } // namespace

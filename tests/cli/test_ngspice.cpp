@@ -1,15 +1,18 @@
 // Each generated subcircuit run by ngspice between a 1 V source behind Zin and a Zout load,
 // and probed at each port: the loss and the port resistances ngspice finds agree with those
 // the program printed for that very network and, for exact values, with what was asked for.
-// Skipped where ngspice is not installed.
+// A pad of modelled parts is run by an AC analysis: its S21, S11 and S22 agree with the
+// program's sweep. Skipped where ngspice is not installed.
 #include "tests/cli/case_name.h"
 #include "tests/cli/program.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -36,6 +39,7 @@ std::string findOnPath(const std::string& program) {
 struct Subcircuit {
     std::string name;
     bool balanced = false; // ports inp, inn, outp, outn rather than in, out, ref
+    bool splitter = false; // ports in, out, out2, ref: the second output terminated in Zout
     double requestedDb = 0.0;
     double printedInputOhms = 0.0;
     double printedOutputOhms = 0.0;
@@ -63,6 +67,7 @@ std::vector<Subcircuit> subcircuitsIn(const std::string& library) {
         } else if (line.starts_with(".subckt ")) {
             current.name = line.substr(8, line.find(' ', 8) - 8);
             current.balanced = line.ends_with(" inp inn outp outn");
+            current.splitter = line.ends_with(" in out out2 ref");
             found.push_back(current);
         }
     }
@@ -95,18 +100,18 @@ public:
         // The loss: a 1 V source behind Zin, Zout across the output.
         line({"V", n, " src", n, " lift DC 1"});
         line({"RS", n, " src", n, " ia", n, " ", c.zin});
-        instance(s, "a" + n);
+        instance(s, "a" + n, c.zout);
         line({"RL", n, " oa", n, " ", outReturn(s, "a" + n), " ", c.zout});
         measure("loss" + n, "a" + n, s);
         // The input resistance: 1 A into the input, Zout across the output.
         line({"IIN", n, " lift ib", n, " DC 1"});
-        instance(s, "b" + n);
+        instance(s, "b" + n, c.zout);
         line({"RLB", n, " ob", n, " ", outReturn(s, "b" + n), " ", c.zout});
         m_lets += "let rin" + n + " = v(ib" + n + ") - v(lift)\n";
         m_prints += " rin" + n;
         // The output resistance: Zin across the input, 1 A into the output.
         line({"RSC", n, " ic", n, " lift ", c.zin});
-        instance(s, "c" + n);
+        instance(s, "c" + n, c.zout);
         line({"IOUT", n, " ", outReturn(s, "c" + n), " oc", n, " DC 1"});
         measure("rout" + n, "c" + n, s);
     }
@@ -127,9 +132,12 @@ private:
     static std::string outReturn(const Subcircuit& s, const std::string& tag) {
         return s.balanced ? "on" + tag : "lift";
     }
-    void instance(const Subcircuit& s, const std::string& tag) {
+    void instance(const Subcircuit& s, const std::string& tag, const std::string& zout) {
         if (s.balanced) {
             line({"X", tag, " i", tag, " lift o", tag, " on", tag, " ", s.name});
+        } else if (s.splitter) {
+            line({"X", tag, " i", tag, " o", tag, " p", tag, " lift ", s.name});
+            line({"RP", tag, " p", tag, " lift ", zout});
         } else {
             line({"X", tag, " i", tag, " o", tag, " lift ", s.name});
         }
@@ -222,6 +230,21 @@ INSTANTIATE_TEST_SUITE_P(
         SpiceCase{"h_smaller_impedance_at_the_input", "h", "50", "75", {"--db", "10"}, true},
         SpiceCase{"o_table_e24", "o", "150", "600", {"--db", "12:18:6", "--series", "E24"}, true},
         SpiceCase{"bridged_t_exact", "bridged-t", "75", "75", {"--db", "6"}, true},
+        SpiceCase{"power_splitter_e24",
+                  "power-splitter",
+                  "50",
+                  "50",
+                  {"--db", "6", "--series", "E24"},
+                  true},
+        SpiceCase{"two_resistor_splitter_exact",
+                  "two-resistor-splitter",
+                  "75",
+                  "75",
+                  {"--db", "6"},
+                  false},
+        SpiceCase{"series_unequal_table", "series", "75", "50", {"--db", "3:12:3"}, false},
+        SpiceCase{
+            "shunt_unequal_e24", "shunt", "600", "50", {"--db", "20", "--series", "E24"}, false},
         // The resistors one has, as check writes them: the network after the word check.
         SpiceCase{"check_pi_with_a_pair",
                   "check",
@@ -241,6 +264,140 @@ INSTANTIATE_TEST_SUITE_P(
                   "75",
                   {"l-out", "--r1", "43", "--r2", "91", "--shunt-at", "input"},
                   false}),
+    testing::CaseName{});
+
+// The columns of a csv sweep, by heading, at the row of `hz`.
+std::vector<double> sweepRow(const std::string& csv, double hz,
+                             const std::vector<std::string>& headings) {
+    std::istringstream lines(csv);
+    std::string line;
+    std::getline(lines, line);
+    const auto split = [](const std::string& text) {
+        std::vector<std::string> fields;
+        std::istringstream in(text);
+        for (std::string field; std::getline(in, field, ',');) {
+            fields.push_back(field);
+        }
+        return fields;
+    };
+    const std::vector<std::string> names = split(line);
+    const auto column = [&](const std::string& name) {
+        return static_cast<std::size_t>(std::find(names.begin(), names.end(), name) -
+                                        names.begin());
+    };
+    while (std::getline(lines, line)) {
+        const std::vector<std::string> fields = split(line);
+        if (std::stod(fields.at(column("frequency_hz"))) == hz) {
+            std::vector<double> values;
+            values.reserve(headings.size());
+            for (const std::string& heading : headings) {
+                values.push_back(std::stod(fields.at(column(heading))));
+            }
+            return values;
+        }
+    }
+    return {};
+}
+
+struct ModelledCase {
+    const char* name;
+    std::vector<std::string> arguments; // the design, with its parts
+    std::string zin;
+    std::string zout;
+};
+
+class ModelledAgreesWithNgspice : public ::testing::TestWithParam<ModelledCase> {};
+
+// Driven from each port in turn through its reference with 1 V: S21 = 2 v(out) sqrt(Zin/Zout),
+// S11 = 2 v(in) - 1, and S22 likewise from the output.
+TEST_P(ModelledAgreesWithNgspice, on_s21_s11_and_s22_at_1_3_and_6_ghz) {
+    const std::string ngspice = findOnPath("ngspice");
+    if (ngspice.empty()) {
+        GTEST_SKIP() << "ngspice is not installed";
+    }
+    const ModelledCase& c = GetParam();
+    std::vector<std::string> spice = c.arguments;
+    spice.insert(spice.end(), {"--format", "spice"});
+    const ProgramRun library = runCalc(spice);
+    ASSERT_EQ(library.exitStatus, 0) << library.err;
+    const std::vector<Subcircuit> subcircuits = subcircuitsIn(library.out);
+    ASSERT_EQ(subcircuits.size(), 1U);
+    std::vector<std::string> csv = c.arguments;
+    csv.insert(csv.end(), {"--format", "csv", "--freq", "1G:6G:6"});
+    const ProgramRun sweep = runCalc(csv);
+    ASSERT_EQ(sweep.exitStatus, 0) << sweep.err;
+
+    std::string directory = ::testing::TempDir() + "zelmarino-ac-XXXXXX";
+    ASSERT_NE(mkdtemp(directory.data()), nullptr);
+    writeFile(directory + "/pad.lib", library.out);
+    const std::string& name = subcircuits.front().name;
+    std::string deck = "* a modelled pad driven from each port\n.include " + directory +
+                       "/pad.lib\nVA sa 0 DC 0 AC 1\nRSA sa ia " + c.zin + "\nXA ia oa 0 " + name +
+                       "\nRLA oa 0 " + c.zout + "\nVB sb 0 DC 0 AC 1\nRSB sb ob " + c.zout +
+                       "\nXB ib ob 0 " + name + "\nRLB ib 0 " + c.zin +
+                       "\n.control\nset numdgt=15\nac lin 6 1e9 6e9\n"
+                       "let s21 = db(2 * v(oa) * sqrt(" +
+                       c.zin + " / " + c.zout +
+                       "))\nlet s11 = db(2 * v(ia) - 1)\nlet s22 = db(2 * v(ob) - 1)\n";
+    std::string prints = "print";
+    for (const int index : {0, 2, 5}) {
+        for (const char* entry : {"s21", "s11", "s22"}) {
+            const std::string scalar = std::string(entry) + "at" + std::to_string(index);
+            deck += "let " + scalar + " = " + entry + "[" + std::to_string(index) + "]\n";
+            prints += " " + scalar;
+        }
+    }
+    deck += prints + "\nquit 0\n.endc\n.end\n";
+    writeFile(directory + "/deck.cir", deck);
+    const ProgramRun simulated = runProgram(ngspice, {"-b", directory + "/deck.cir"});
+    std::remove((directory + "/pad.lib").c_str());
+    std::remove((directory + "/deck.cir").c_str());
+    rmdir(directory.c_str());
+    ASSERT_EQ(simulated.exitStatus, 0) << simulated.out << simulated.err;
+
+    double worst = 0.0;
+    for (const int index : {0, 2, 5}) {
+        const double hz = (index + 1) * 1e9;
+        const std::vector<double> ours = sweepRow(sweep.out, hz, {"s21_db", "s11_db", "s22_db"});
+        ASSERT_EQ(ours.size(), 3U) << sweep.out;
+        const std::vector<std::string> entries = {"s21", "s11", "s22"};
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const double theirs =
+                numberAfter(simulated.out, entries[i] + "at" + std::to_string(index) + " = ");
+            SCOPED_TRACE(entries[i] + " at " + std::to_string(hz) + " Hz");
+            ASSERT_TRUE(std::isfinite(theirs)) << simulated.out;
+            EXPECT_NEAR(ours[i], theirs, 0.01);
+            worst = std::max(worst, std::abs(ours[i] - theirs));
+        }
+    }
+    RecordProperty("largest_difference_db", std::to_string(worst));
+    std::cout << c.name << ": largest difference from ngspice " << worst << " dB\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parasitics, ModelledAgreesWithNgspice,
+    ::testing::Values(
+        ModelledCase{"pi_50_10db_0603",
+                     {"pi", "--zin", "50", "--zout", "50", "--db", "10", "--package", "0603"},
+                     "50",
+                     "50"},
+        // The via sits under the shunt arm only, and the references differ.
+        ModelledCase{"t_75_50_e24_0402_via",
+                     {"t", "--zin", "75", "--zout", "50", "--db", "10", "--series", "E24",
+                      "--package", "0402", "--via", "0.3nH"},
+                     "75",
+                     "50"},
+        ModelledCase{"l_out_600_50_own_parts_via",
+                     {"l-out", "--zin", "600", "--zout", "50", "--db", "20", "--parasitics",
+                      "L=2nH,C=0.3pF", "--via", "1nH"},
+                     "600",
+                     "50"},
+        // A bridge arm between the ports, and the leaded part near its resonance at 6 GHz.
+        ModelledCase{"bridged_t_75_6db_axial_via",
+                     {"bridged-t", "--zin", "75", "--zout", "75", "--db", "6", "--package", "axial",
+                      "--via", "0.5nH"},
+                     "75",
+                     "75"}),
     testing::CaseName{});
 
 } // namespace

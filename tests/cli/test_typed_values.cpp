@@ -28,6 +28,22 @@ double frequency(const ParsedCommand& command) {
 double lastFrequency(const ParsedCommand& command) {
     return std::get<Options>(command).frequenciesHz.back();
 }
+double middleFrequency(const ParsedCommand& command) {
+    const std::vector<double>& hz = std::get<Options>(command).frequenciesHz;
+    return hz.at(hz.size() / 2);
+}
+double seriesHenries(const ParsedCommand& command) {
+    return std::get<Options>(command).partModel.parts.seriesHenries;
+}
+double shuntFarads(const ParsedCommand& command) {
+    return std::get<Options>(command).partModel.parts.shuntFarads;
+}
+double viaHenries(const ParsedCommand& command) {
+    return std::get<Options>(command).partModel.viaHenries;
+}
+double flatness(const ParsedCommand& command) {
+    return std::get<Options>(command).flatnessDb;
+}
 double power(const ParsedCommand& command) {
     return *std::get<Options>(command).availableWatts;
 }
@@ -48,6 +64,9 @@ std::vector<std::string_view> checkPi(std::string_view r1) {
 std::vector<std::string_view> touchstoneAt(std::string_view frequencies) {
     return {"pi", "--zin",    "75",         "--zout", "50",       "--db",
             "10", "--format", "touchstone", "--freq", frequencies};
+}
+std::vector<std::string_view> withParts(std::string_view option, std::string_view value) {
+    return {"pi", "--zin", "50", "--zout", "50", "--db", "10", option, value, "--bandwidth"};
 }
 std::vector<std::string_view> withPower(std::string_view watts, std::string_view rated = "1") {
     return {"pi", "--zin", "50", "--zout", "50", "--db", "3", "--power", watts, "--rating", rated};
@@ -87,6 +106,23 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"frequency_in_hertz", touchstoneAt("100Hz"), frequency, 100.0},
         Typed{"frequency_unit_in_capitals", touchstoneAt("2GHZ"), frequency, 2e9},
         Typed{"sweep_with_units", touchstoneAt("1MHz:1GHz:11"), lastFrequency, 1e9},
+        Typed{"logarithmic_sweep_has_its_middle_at_the_geometric_mean",
+              touchstoneAt("1M:100M:3:log"), middleFrequency, 1e7},
+        Typed{"linear_sweep_has_its_middle_at_the_mean", touchstoneAt("1M:101M:3"), middleFrequency,
+              51e6},
+        Typed{"parasitic_inductance_in_nanohenries", withParts("--parasitics", "L=1nH,C=0.05pF"),
+              seriesHenries, 1e-9},
+        Typed{"parasitic_capacitance_first", withParts("--parasitics", "c=0.05pF,l=1n"),
+              shuntFarads, 0.05e-12},
+        Typed{"capacitance_in_femtofarads_without_unit", withParts("--parasitics", "C=50f"),
+              shuntFarads, 50e-15},
+        Typed{"capacitance_alone_leaves_no_inductance", withParts("--parasitics", "C=50fF"),
+              seriesHenries, 0.0},
+        Typed{"via_in_nanohenries", withParts("--via", "0.3nH"), viaHenries, 0.3e-9},
+        Typed{"via_in_picohenries", withParts("--via", "300p"), viaHenries, 0.3e-9},
+        Typed{"package_brings_its_parasitics", withParts("--package", "axial"), seriesHenries,
+              10e-9},
+        Typed{"flatness_with_its_unit", withParts("--flatness", "0.5dB"), flatness, 0.5},
         Typed{"power_in_microwatts", withPower("1uW"), power, 1e-6},
         Typed{"power_in_microwatts_with_micro_sign", withPower("1\u00b5W"), power, 1e-6},
         Typed{"power_in_microwatts_with_greek_mu", withPower("1\u03bcW"), power, 1e-6},

@@ -38,6 +38,10 @@ std::vector<Label> labelsOf(Network network) {
     case Network::H:
     case Network::O:
     case Network::BridgedT:
+    case Network::Series:
+    case Network::Shunt:
+    case Network::PowerSplitter:
+    case Network::TwoResistorSplitter:
         return {}; // the window has no option for these
     }
     return {Label::tielle, Label::piti};

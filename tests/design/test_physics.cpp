@@ -23,20 +23,25 @@ struct Shape {
     bool matchedAtInput;
     bool matchedAtOutput;
     bool equalImpedancesOnly = false;
+    bool splitter = false; // of a loss of its own, whatever is asked
 };
 
-// Every network of the catalogue, or the window's alone; the balanced pads are analysed as
-// built with their ports between the two legs.
-std::vector<Shape> shapes(bool windowOnly) {
+enum class Only { All, Window, SingleArm };
+
+// Every network of the catalogue, the window's alone, or the pads of one arm; the balanced
+// pads are analysed as built with their ports between the two legs.
+std::vector<Shape> shapes(Only only) {
     std::vector<Shape> found;
     for (const NetworkEntry& entry : catalogue()) {
-        if (windowOnly && !entry.inWindow) {
+        if ((only == Only::Window && !entry.inWindow) ||
+            (only == Only::SingleArm && entry.arms.size() != 1)) {
             continue;
         }
         std::string name(entry.command);
         std::replace(name.begin(), name.end(), '-', '_');
-        found.push_back({name, entry.network, entry.matched != Matched::Output,
-                         entry.matched != Matched::Input, entry.equalImpedancesOnly});
+        found.push_back({name, entry.network, matchesInput(entry.matched),
+                         matchesOutput(entry.matched), entry.equalImpedancesOnly,
+                         entry.ports == 3});
     }
     return found;
 }
@@ -85,7 +90,8 @@ TEST_P(ExactDesign, is_matched_where_it_should_be_and_loses_what_was_asked) {
         if (!negativeArms(design).empty()) {
             continue; // rounding put it below the minimum after all
         }
-        const auto check = checkPorts(resistorsOf(design), zin, zout);
+        const auto check =
+            checkPorts(checkedCircuit(shape.network, resistorsOf(design), zout), zin, zout);
         ASSERT_TRUE(check);
         SCOPED_TRACE(std::to_string(zin) + " to " + std::to_string(zout) + " ohm, " +
                      std::to_string(loss) + " dB");
@@ -95,14 +101,16 @@ TEST_P(ExactDesign, is_matched_where_it_should_be_and_loses_what_was_asked) {
         if (shape.matchedAtOutput) {
             EXPECT_TRUE(matched(check->outputOhms, zout, 1e-9)) << check->outputOhms;
         }
-        // The loss the design holds, in single precision as the window holds it.
-        EXPECT_NEAR(check->lossDb, static_cast<double>(loss), 1e-9);
+        // The loss the design holds, in single precision as the window holds it; a splitter
+        // halves the voltage at each output whatever was asked.
+        EXPECT_NEAR(check->lossDb,
+                    shape.splitter ? 20.0 * std::log10(2.0) : static_cast<double>(loss), 1e-9);
         ++checked;
     }
     EXPECT_GT(checked, 3500);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, ExactDesign, ::testing::ValuesIn(shapes(false)),
+INSTANTIATE_TEST_SUITE_P(Catalogue, ExactDesign, ::testing::ValuesIn(shapes(Only::All)),
                          testing::CaseName{});
 
 // The role of the arm that the design notes name as negative below the minimum loss.
@@ -114,10 +122,16 @@ ArmRole negativeRole(Network network, bool inputLarger) {
         return ArmRole::SeriesAtOutput; // the T always has the larger impedance at its input
     case Network::LOut:
         return inputLarger ? ArmRole::Series : ArmRole::ShuntAtOutput;
+    case Network::Series:
+        return ArmRole::Series;
+    case Network::Shunt:
+        return ArmRole::ShuntAtInput;
     case Network::LIn:
     case Network::H:
     case Network::O:
     case Network::BridgedT:
+    case Network::PowerSplitter:
+    case Network::TwoResistorSplitter:
         break;
     }
     return inputLarger ? ArmRole::ShuntAtOutput : ArmRole::Series;
@@ -148,7 +162,9 @@ TEST_P(MinimumLoss, is_where_the_named_arm_changes_sign) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, MinimumLoss, ::testing::ValuesIn(shapes(true)),
+INSTANTIATE_TEST_SUITE_P(Window, MinimumLoss, ::testing::ValuesIn(shapes(Only::Window)),
+                         testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(SingleArm, MinimumLoss, ::testing::ValuesIn(shapes(Only::SingleArm)),
                          testing::CaseName{});
 
 // At the minimum loss of the Pi and the T, both Ls become the same network, matched at both

@@ -216,6 +216,11 @@ TEST(Response, grids_end_where_asked_in_even_steps) {
         }
     }
     EXPECT_TRUE(frequencyGrid(0.0, 1e9, 10, true).empty());
+    // Whole decades land on their powers of ten, which the reports print as 1 GHz, not 1000 MHz.
+    const std::vector<double> decades = frequencyGrid(1e6, 1e10, 4001, true);
+    for (std::size_t i = 0; i < decades.size(); i += 1000) {
+        EXPECT_EQ(decades[i], std::pow(10.0, 6 + static_cast<double>(i / 1000))) << i;
+    }
 }
 
 } // namespace
