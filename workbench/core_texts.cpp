@@ -17,6 +17,10 @@ namespace {
     QT_TRANSLATE_NOOP("Network", "H attenuator (balanced T)"),
     QT_TRANSLATE_NOOP("Network", "O attenuator (balanced Pi)"),
     QT_TRANSLATE_NOOP("Network", "Bridged T attenuator"),
+    QT_TRANSLATE_NOOP("Network", "Single series resistor pad"),
+    QT_TRANSLATE_NOOP("Network", "Single shunt resistor pad"),
+    QT_TRANSLATE_NOOP("Network", "Resistive power splitter"),
+    QT_TRANSLATE_NOOP("Network", "Two-resistor splitter"),
 };
 
 [[maybe_unused]] constexpr std::array armPlaces = {
@@ -35,6 +39,13 @@ namespace {
     QT_TRANSLATE_NOOP("Arm", "series, upper half"),
     QT_TRANSLATE_NOOP("Arm", "series, lower half"),
     QT_TRANSLATE_NOOP("Arm", "bridge from port to port"),
+    QT_TRANSLATE_NOOP("Arm", "series between the ports"),
+    QT_TRANSLATE_NOOP("Arm", "shunt across the line at both ports"),
+    QT_TRANSLATE_NOOP("Arm", "from the input port to the centre"),
+    QT_TRANSLATE_NOOP("Arm", "from the centre to the output port"),
+    QT_TRANSLATE_NOOP("Arm", "from the centre to the second output port"),
+    QT_TRANSLATE_NOOP("Arm", "from the input port to the output port"),
+    QT_TRANSLATE_NOOP("Arm", "from the input port to the second output port"),
 };
 
 [[maybe_unused]] constexpr std::array checkLabels = {
@@ -66,8 +77,9 @@ namespace {
     QT_TRANSLATE_NOOP("Reason", "too small: 10^(A/20) rounds to 1"),
     QT_TRANSLATE_NOOP("Reason", "too large for double precision"),
     QT_TRANSLATE_NOOP("Reason", "must be a frequency above 0 Hz"),
-    QT_TRANSLATE_NOOP("Reason", "must be 0 or more"),
-    QT_TRANSLATE_NOOP("Reason", "must be above 0 dB"),
+    QT_TRANSLATE_NOOP("Reason", "not an inductance (1nH, 0.4n)"),
+    QT_TRANSLATE_NOOP("Reason", "must be an inductance of 0 H or more"),
+    QT_TRANSLATE_NOOP("Reason", "must be a flatness above 0 dB"),
     QT_TRANSLATE_NOOP("Reason", "must be above the start of the sweep"),
     QT_TRANSLATE_NOOP("Reason", "needs a power, the source power whose dissipation it scales"),
     QT_TRANSLATE_NOOP("Reason", "between equal impedances the least loss is 0 dB, no pad at all"),

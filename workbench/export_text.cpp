@@ -1,5 +1,6 @@
 #include "workbench/export_text.h"
 
+#include "cli/response_run.h"
 #include "formats/check_output.h"
 #include "formats/csv_output.h"
 #include "formats/json_output.h"
@@ -38,6 +39,14 @@ formats::Options optionsOf(ExportFormat format, const FormFields& fields, const 
     options.powerText = fields.power;
     options.ratingText = fields.rating;
     options.given = fields.mode == Mode::Check;
+    // The parts as the response has them, so that SPICE and Touchstone carry their parasitics.
+    options.partModel = outcome.reading.model;
+    if (!outcome.reading.model.ideal()) {
+        options.packageText = outcome.reading.model.packageName;
+        options.parasiticsText = outcome.reading.model.packageName.empty() ? fields.parasitics : "";
+        options.viaText = fields.viaInductance;
+    }
+    options.flatnessDb = outcome.reading.flatnessDb;
     if (outcome.curves) {
         options.frequenciesHz = outcome.curves->hz;
     }
@@ -59,7 +68,8 @@ std::string checkText(ExportFormat format, const FormFields& fields, const Outco
         formats::writeCheckSpice(out, check, *outcome.report);
         break;
     case ExportFormat::Touchstone:
-        formats::writeTouchstone(out, check.common, *outcome.report);
+        formats::writeTouchstone(out, check.common, *outcome.report,
+                                 cli::responseOf(check.common, *outcome.report));
         break;
     }
     return out;
@@ -96,7 +106,8 @@ std::optional<std::string> exportText(ExportFormat format, const FormFields& fie
         return out;
     }
     if (format == ExportFormat::Touchstone) {
-        formats::writeTouchstone(out, options, *outcome.report);
+        formats::writeTouchstone(out, options, *outcome.report,
+                                 cli::responseOf(options, *outcome.report));
         return out;
     }
     std::unique_ptr<formats::DesignWriter> writer;

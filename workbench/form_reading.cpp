@@ -1,5 +1,7 @@
 #include "workbench/form_reading.h"
 
+#include "cli/frequency_option.h"
+#include "cli/model_options.h"
 #include "cli/option_values.h"
 #include "cli/quantity_reader.h"
 #include "cli/quoted.h"
@@ -32,19 +34,12 @@ std::string reasonOf(const Refusal& refusal, std::string_view option, std::strin
 
 constexpr std::string_view needed = "needed";
 
-// The sweep and the parts' own values have no command-line option of their own to read them.
+// The design frequency has no command-line option to read it.
 constexpr Quantity hertz = {.unit = "Hz",
                             .prefixes = Prefixes::Allowed,
                             .lowest = 0.0,
                             .lowestAllowed = false,
                             .outside = "must be a frequency above 0 Hz"};
-
-constexpr Quantity parasitic(std::string_view unit) {
-    return {.unit = unit, .lowest = 0.0, .outside = "must be 0 or more"};
-}
-
-constexpr Quantity flatness = {
-    .unit = "dB", .lowest = 0.0, .lowestAllowed = false, .outside = "must be above 0 dB"};
 
 class Reader {
 public:
@@ -184,41 +179,63 @@ void readArms(const FormFields& fields, Reader& reader, FormReading& reading) {
 }
 
 void readModel(const FormFields& fields, Reader& reader, FormReading& reading) {
-    design::PartModel& model = reading.model;
     if (fields.parts == PartsKind::Ideal) {
         return;
     }
+    cli::Options options;
     if (fields.parts == PartsKind::Package) {
-        if (const design::Package* package = design::packageNamed(fields.package)) {
-            model.parts = package->parasitics;
-            model.packageName = package->name;
-        }
+        reader.refused(cli::readPackage(fields.package, options), Field::Parasitics, "--package",
+                       fields.package);
+    } else if (fields.parasitics.empty()) {
+        reader.fail(Field::Parasitics, std::string(needed));
     } else {
-        model.parts.seriesHenries =
-            reader.quantity(fields.seriesInductance, parasitic("nH"), Field::SeriesInductance, 0.0)
-                .value_or(0.0) *
-            1e-9;
-        model.parts.shuntFarads =
-            reader.quantity(fields.shuntCapacitance, parasitic("pF"), Field::ShuntCapacitance, 0.0)
-                .value_or(0.0) *
-            1e-12;
+        reader.refused(cli::readParasitics(fields.parasitics, options), Field::Parasitics,
+                       "--parasitics", fields.parasitics);
     }
-    model.viaHenries =
-        reader.quantity(fields.viaInductance, parasitic("nH"), Field::ViaInductance, 0.0)
-            .value_or(0.0) *
-        1e-9;
+    if (!fields.viaInductance.empty()) {
+        reader.refused(cli::readVia(fields.viaInductance, options), Field::ViaInductance, "--via",
+                       fields.viaInductance);
+    }
+    reading.model = options.partModel;
+}
+
+// One frequency of the sweep, above 0 Hz for its logarithmic axis.
+std::optional<double> readSweepEnd(const std::string& text, Field field, Reader& reader) {
+    if (text.empty()) {
+        reader.fail(field, std::string(needed));
+        return std::nullopt;
+    }
+    cli::Options options;
+    if (text.find(':') != std::string::npos) {
+        reader.fail(field, "must be a frequency above 0 Hz");
+        return std::nullopt;
+    }
+    if (reader.refused(cli::readFrequencies(text, options), field, "--freq", text)) {
+        return std::nullopt;
+    }
+    if (!(options.frequenciesHz.front() > 0.0)) {
+        reader.fail(field, "must be a frequency above 0 Hz");
+        return std::nullopt;
+    }
+    return options.frequenciesHz.front();
 }
 
 void readSweep(const FormFields& fields, Reader& reader, FormReading& reading) {
     reading.f0Hz = reader.quantity(fields.f0, hertz, Field::F0, 0.0).value_or(0.0);
-    reading.flatnessDb =
-        reader.quantity(fields.flatness, flatness, Field::Flatness, std::nullopt).value_or(0.1);
-    const auto from = reader.quantity(fields.sweepFrom, hertz, Field::SweepFrom, std::nullopt);
-    const auto to = reader.quantity(fields.sweepTo, hertz, Field::SweepTo, std::nullopt);
+    cli::Options options;
+    if (fields.flatness.empty()) {
+        reader.fail(Field::Flatness, std::string(needed));
+    } else if (!reader.refused(cli::readFlatness(fields.flatness, options), Field::Flatness,
+                               "--flatness", fields.flatness)) {
+        reading.flatnessDb = options.flatnessDb;
+    }
+    const auto from = readSweepEnd(fields.sweepFrom, Field::SweepFrom, reader);
+    const auto to = readSweepEnd(fields.sweepTo, Field::SweepTo, reader);
     if (from && to && !(*to > *from)) {
         reader.fail(Field::SweepTo, "must be above the start of the sweep");
     } else if (from && to) {
-        reading.sweep = {*from, *to, std::max<std::size_t>(fields.points, 2)};
+        reading.sweep = {*from, *to,
+                         std::clamp<std::size_t>(fields.points, 2, cli::maximumFrequencies)};
     }
 }
 

@@ -35,11 +35,10 @@ struct FormFields {
     std::string power;                // watts or dBm
     std::string rating;               // watts
     PartsKind parts = PartsKind::Ideal;
-    std::string package;          // with PartsKind::Package, its name
-    std::string seriesInductance; // nH, with PartsKind::Own
-    std::string shuntCapacitance; // pF
-    std::string viaInductance;    // nH, each shunt arm's way to ground; any parts
-    std::string f0;               // the design frequency of networks with lines
+    std::string package;       // with PartsKind::Package, its name
+    std::string parasitics;    // with PartsKind::Own, as the command line takes it: "L=1nH,C=50f"
+    std::string viaInductance; // each shunt arm's way to ground, with a package or own parts
+    std::string f0;            // the design frequency of networks with lines
     std::string flatness = "0.1"; // dB
     std::string sweepFrom = "1MHz";
     std::string sweepTo = "10GHz";
@@ -55,8 +54,7 @@ enum class Field {
     Tolerance,
     Power,
     Rating,
-    SeriesInductance,
-    ShuntCapacitance,
+    Parasitics,
     ViaInductance,
     F0,
     Flatness,

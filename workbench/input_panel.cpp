@@ -112,12 +112,14 @@ InputPanel::InputPanel(QWidget* parent)
     }
     m_parts->addItem(tr("My own parasitics"));
     addChoice(parts, m_parts, QStringLiteral("parts"), tr("P&arts"));
-    addEditor(parts, Field::SeriesInductance, QStringLiteral("seriesInductance"),
-              tr("Series inductance (nH)"), QStringLiteral("0"));
-    addEditor(parts, Field::ShuntCapacitance, QStringLiteral("shuntCapacitance"),
-              tr("&Capacitance across (pF)"), QStringLiteral("0"));
+    addEditor(parts, Field::Parasitics, QStringLiteral("parasitics"), tr("Own parasiti&cs"),
+              QStringLiteral("L=1nH,C=0.05pF"))
+        ->edit()
+        ->setToolTip(tr("Inductance in series, capacitance across: L=1nH,C=0.05pF"));
     addEditor(parts, Field::ViaInductance, QStringLiteral("viaInductance"),
-              tr("&Via to ground (nH)"), QStringLiteral("0"));
+              tr("&Via to ground (H)"), QStringLiteral("0"))
+        ->edit()
+        ->setPlaceholderText(QStringLiteral("0.3nH"));
     addEditor(parts, Field::F0, QStringLiteral("f0"), tr("Design frequency f&0 (Hz)"), {});
     addEditor(parts, Field::Flatness, QStringLiteral("flatness"), tr("Flatness (d&B)"),
               QStringLiteral("0.1"));
@@ -217,8 +219,7 @@ void InputPanel::updateEnabled() {
     m_optimise->setEnabled(!now.series.empty());
     m_pairs->setEnabled(now.optimise && !now.series.empty());
     const bool own = now.parts == PartsKind::Own;
-    m_editors.at(Field::SeriesInductance)->setEnabled(own);
-    m_editors.at(Field::ShuntCapacitance)->setEnabled(own);
+    m_editors.at(Field::Parasitics)->setEnabled(own);
     m_editors.at(Field::ViaInductance)->setEnabled(now.parts != PartsKind::Ideal);
 }
 
@@ -244,8 +245,7 @@ FormFields InputPanel::fields() const {
                    : part == m_parts->count() - 1 ? PartsKind::Own
                                                   : PartsKind::Package;
     fields.package = m_parts->currentData().toString().toStdString();
-    fields.seriesInductance = textOf(m_editors.at(Field::SeriesInductance));
-    fields.shuntCapacitance = textOf(m_editors.at(Field::ShuntCapacitance));
+    fields.parasitics = textOf(m_editors.at(Field::Parasitics));
     fields.viaInductance = textOf(m_editors.at(Field::ViaInductance));
     fields.f0 = textOf(m_editors.at(Field::F0));
     fields.flatness = textOf(m_editors.at(Field::Flatness));

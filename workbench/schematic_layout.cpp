@@ -7,6 +7,7 @@ namespace {
 constexpr double upperRail = 0.0;
 constexpr double lowerRail = 2.0;
 constexpr double bridgeRail = -1.0;
+constexpr double secondOutputRow = 1.0;
 constexpr double inputPort = 0.0;
 constexpr double outputPort = 4.0;
 
@@ -27,14 +28,16 @@ Point pointOf(design::Node node) {
         return {2.0, lowerRail};
     case Node::OutN:
         return {3.0, lowerRail};
+    case Node::Out2:
+        return {3.0, secondOutputRow};
     case Node::Ground:
         break;
     }
     return {2.0, lowerRail};
 }
 
-Schematic schematicOf(std::span<const design::ArmEntry> arms, bool balanced) {
-    Schematic schematic{{}, {}, !balanced, false};
+Schematic schematicOf(const design::NetworkEntry& entry, std::span<const design::ArmEntry> arms) {
+    Schematic schematic{{}, {}, !entry.balanced, false, entry.ports > 2};
     for (std::size_t i = 0; i < arms.size(); ++i) {
         const design::ArmEntry& arm = arms[i];
         const Point from = pointOf(arm.from);
@@ -48,9 +51,16 @@ Schematic schematicOf(std::span<const design::ArmEntry> arms, bool balanced) {
             const Point end{to.x, bridgeRail};
             schematic.arms.push_back({i, {start, end}, {{from, start}, {to, end}}});
             schematic.bridged = true;
-            continue;
+        } else if (from.x != to.x && from.y != to.y) {
+            // To another row: down from its node, then along the row to the other.
+            const Point corner{from.x, to.y};
+            schematic.arms.push_back({i, {corner, to}, {{from, corner}}});
+        } else {
+            schematic.arms.push_back({i, {from, to}, {}});
         }
-        schematic.arms.push_back({i, {from, to}, {}});
+    }
+    if (entry.through) {
+        schematic.wires.push_back({pointOf(design::Node::In), pointOf(design::Node::Out)});
     }
     for (const double rail : {upperRail, lowerRail}) {
         if (rail == lowerRail && schematic.grounded) {
@@ -59,6 +69,9 @@ Schematic schematicOf(std::span<const design::ArmEntry> arms, bool balanced) {
         }
         schematic.wires.push_back({{inputPort, rail}, {1.0, rail}});
         schematic.wires.push_back({{3.0, rail}, {outputPort, rail}});
+    }
+    if (schematic.secondOutput) {
+        schematic.wires.push_back({pointOf(design::Node::Out2), {outputPort, secondOutputRow}});
     }
     return schematic;
 }

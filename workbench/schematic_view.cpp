@@ -50,7 +50,7 @@ QSize SchematicView::minimumSizeHint() const {
 void SchematicView::paintEvent(QPaintEvent* /*event*/) {
     const design::NetworkEntry& entry = design::entryOf(m_network);
     const auto arms = design::armsOf(m_network, m_shuntAt);
-    const Schematic schematic = schematicOf(arms, entry.balanced);
+    const Schematic schematic = schematicOf(entry, arms);
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -112,6 +112,14 @@ void SchematicView::paintEvent(QPaintEvent* /*event*/) {
     const double rail = 2.0;
     const QString input = tr("Zin");
     const QString output = tr("Zout");
+    painter.setBrush(palette().color(QPalette::Base));
+    if (schematic.secondOutput) {
+        const QPointF second = at({4.0, pointOf(design::Node::Out2).y});
+        painter.drawEllipse(second, unit / 20, unit / 20);
+        painter.drawText(QRectF(second.x() - unit, second.y() + metrics.height() * 0.3, 2 * unit,
+                                metrics.height()),
+                         Qt::AlignHCenter, output);
+    }
     for (const auto& [x, name] : {std::pair{0.0, input}, std::pair{4.0, output}}) {
         const QPointF upperEnd = at({x, 0.0});
         const QPointF lowerEnd = at({x, rail});

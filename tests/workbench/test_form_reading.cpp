@@ -92,15 +92,24 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"own_capacitance_negative",
                 [](FormFields& f) {
                     f.parts = PartsKind::Own;
-                    f.shuntCapacitance = "-0.1";
+                    f.parasitics = "L=1nH,C=-0.1p";
                 },
-                Field::ShuntCapacitance, 0, "must be 0 or more"},
+                Field::Parasitics, 0, "'-0.1p' must be a capacitance of 0 F or more"},
+        Refused{"via_not_an_inductance",
+                [](FormFields& f) {
+                    f.parts = PartsKind::Package;
+                    f.package = "0603";
+                    f.viaInductance = "1 nH";
+                },
+                Field::ViaInductance, 0, "not an inductance (1nH, 0.4n)"},
         Refused{"sweep_backwards", [](FormFields& f) { f.sweepTo = "1kHz"; }, Field::SweepTo, 0,
                 "must be above the start of the sweep"},
         Refused{"sweep_from_zero", [](FormFields& f) { f.sweepFrom = "0"; }, Field::SweepFrom, 0,
                 "must be a frequency above 0 Hz"},
+        Refused{"sweep_end_with_a_blank", [](FormFields& f) { f.sweepTo = "1 GHz"; },
+                Field::SweepTo, 0, "'1 GHz' is not a frequency of 0 Hz or more"},
         Refused{"flatness_zero", [](FormFields& f) { f.flatness = "0"; }, Field::Flatness, 0,
-                "must be above 0 dB"},
+                "must be a flatness above 0 dB"},
         Refused{"checked_arm_missing",
                 [](FormFields& f) {
                     checkPi(f);
@@ -126,9 +135,8 @@ TEST(FormReading, reads_values_as_engineers_type_them) {
     fields.power = "27dBm";
     fields.rating = "250mW";
     fields.parts = PartsKind::Own;
-    fields.seriesInductance = "0.5nH";
-    fields.shuntCapacitance = "0.05";
-    fields.viaInductance = "0.2";
+    fields.parasitics = "C=50f,L=0.5nH";
+    fields.viaInductance = "0.2n";
     fields.sweepFrom = "100k";
     fields.sweepTo = "3GHz";
     fields.points = 201;

@@ -150,6 +150,21 @@ INSTANTIATE_TEST_SUITE_P(
                                  "\"given\": \"47+36\""}),
     testing::CaseName());
 
+TEST(Export, touchstone_carries_the_parts_parasitics) {
+    FormFields fields = pi75to50Optimised();
+    fields.optimise = false;
+    const std::string text = *exportText(ExportFormat::Touchstone, fields, evaluateForm(fields));
+    const std::size_t data = text.find("[Network Data]\n");
+    ASSERT_NE(data, std::string::npos);
+    const std::size_t first = data + std::string_view("[Network Data]\n").size();
+    const std::string firstRow = text.substr(first, text.find('\n', first) - first);
+    const std::size_t end = text.rfind("\n[End]");
+    const std::size_t last = text.rfind('\n', end - 1) + 1;
+    const std::string lastRow = text.substr(last, end - last);
+    // Past the frequency, the S-parameters at 1 MHz and at 10 GHz differ with 0603 parts.
+    EXPECT_NE(firstRow.substr(firstRow.find(' ')), lastRow.substr(lastRow.find(' ')));
+}
+
 TEST(Export, nothing_without_a_report) {
     FormFields fields = pi75to50Optimised();
     fields.zin.clear();

@@ -41,9 +41,10 @@ Point joined(const PlacedArm& arm, bool start) {
 TEST_P(SchematicOf, every_arm_joins_its_own_nodes_and_none_overlaps) {
     const design::NetworkEntry& entry = design::entryOf(GetParam().network);
     const auto arms = design::armsOf(GetParam().network, GetParam().shunt);
-    const Schematic schematic = schematicOf(arms, entry.balanced);
+    const Schematic schematic = schematicOf(entry, arms);
     ASSERT_EQ(schematic.arms.size(), arms.size());
     EXPECT_EQ(schematic.grounded, !entry.balanced);
+    EXPECT_EQ(schematic.secondOutput, entry.ports == 3);
     for (const PlacedArm& arm : schematic.arms) {
         const design::ArmEntry& placed = arms[arm.index];
         EXPECT_EQ(joined(arm, true), pointOf(placed.from)) << placed.name;

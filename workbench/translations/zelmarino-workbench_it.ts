@@ -63,6 +63,34 @@
         <source>bridge from port to port</source>
         <translation>ponte da porta a porta</translation>
     </message>
+    <message>
+        <source>series between the ports</source>
+        <translation>in serie tra le porte</translation>
+    </message>
+    <message>
+        <source>shunt across the line at both ports</source>
+        <translation>in parallelo alla linea, su entrambe le porte</translation>
+    </message>
+    <message>
+        <source>from the input port to the centre</source>
+        <translation>dalla porta d&apos;ingresso al centro</translation>
+    </message>
+    <message>
+        <source>from the centre to the output port</source>
+        <translation>dal centro alla porta d&apos;uscita</translation>
+    </message>
+    <message>
+        <source>from the centre to the second output port</source>
+        <translation>dal centro alla seconda porta d&apos;uscita</translation>
+    </message>
+    <message>
+        <source>from the input port to the output port</source>
+        <translation>dalla porta d&apos;ingresso alla porta d&apos;uscita</translation>
+    </message>
+    <message>
+        <source>from the input port to the second output port</source>
+        <translation>dalla porta d&apos;ingresso alla seconda porta d&apos;uscita</translation>
+    </message>
 </context>
 <context>
     <name>Check</name>
@@ -133,6 +161,22 @@
         <source>Bridged T attenuator</source>
         <translation>Attenuatore a T a ponte</translation>
     </message>
+    <message>
+        <source>Single series resistor pad</source>
+        <translation>Rete a un solo resistore in serie</translation>
+    </message>
+    <message>
+        <source>Single shunt resistor pad</source>
+        <translation>Rete a un solo resistore in parallelo</translation>
+    </message>
+    <message>
+        <source>Resistive power splitter</source>
+        <translation>Divisore di potenza resistivo</translation>
+    </message>
+    <message>
+        <source>Two-resistor splitter</source>
+        <translation>Divisore a due resistori</translation>
+    </message>
 </context>
 <context>
     <name>Reason</name>
@@ -193,14 +237,6 @@
         <translation>dev&apos;essere una frequenza maggiore di 0 Hz</translation>
     </message>
     <message>
-        <source>must be 0 or more</source>
-        <translation>dev&apos;essere 0 o più</translation>
-    </message>
-    <message>
-        <source>must be above 0 dB</source>
-        <translation>dev&apos;essere maggiore di 0 dB</translation>
-    </message>
-    <message>
         <source>must be above the start of the sweep</source>
         <translation>dev&apos;essere oltre l&apos;inizio della scansione</translation>
     </message>
@@ -243,6 +279,18 @@
     <message>
         <source>too large for double precision</source>
         <translation>troppo grande per la doppia precisione</translation>
+    </message>
+    <message>
+        <source>not an inductance (1nH, 0.4n)</source>
+        <translation>non è un'induttanza (1nH, 0.4n)</translation>
+    </message>
+    <message>
+        <source>must be an inductance of 0 H or more</source>
+        <translation>dev'essere un'induttanza di 0 H o più</translation>
+    </message>
+    <message>
+        <source>must be a flatness above 0 dB</source>
+        <translation>dev'essere una planarità maggiore di 0 dB</translation>
     </message>
 </context>
 <context>
@@ -328,14 +376,6 @@
         <translation>&amp;Componenti</translation>
     </message>
     <message>
-        <source>Series inductance (nH)</source>
-        <translation>Induttanza in serie (nH)</translation>
-    </message>
-    <message>
-        <source>&amp;Via to ground (nH)</source>
-        <translation>&amp;Via verso massa (nH)</translation>
-    </message>
-    <message>
         <source>Design frequency f&amp;0 (Hz)</source>
         <translation>Frequenza di progetto f&amp;0 (Hz)</translation>
     </message>
@@ -376,10 +416,6 @@
         <translation>Potenza nominale di &amp;ogni resistore (W)</translation>
     </message>
     <message>
-        <source>&amp;Capacitance across (pF)</source>
-        <translation>Capacità in paralle&amp;lo (pF)</translation>
-    </message>
-    <message>
         <source>Flatness (d&amp;B)</source>
         <translation>Planarità (d&amp;B)</translation>
     </message>
@@ -390,6 +426,18 @@
     <message>
         <source>Points</source>
         <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Own parasiti&amp;cs</source>
+        <translation>Parassiti &amp;propri</translation>
+    </message>
+    <message>
+        <source>Inductance in series, capacitance across: L=1nH,C=0.05pF</source>
+        <translation>Induttanza in serie, capacità in parallelo: L=1nH,C=0.05pF</translation>
+    </message>
+    <message>
+        <source>&amp;Via to ground (H)</source>
+        <translation>&amp;Via verso massa (H)</translation>
     </message>
 </context>
 <context>
