@@ -87,6 +87,9 @@ namespace {
     QT_TRANSLATE_NOOP("Reason", "an L matches both ports only with its shunt across the smaller "
                                 "impedance"),
     QT_TRANSLATE_NOOP("Reason", "a bridged T is matched only between equal impedances"),
+    QT_TRANSLATE_NOOP("Reason",
+                      "a resistive power splitter is matched only between equal impedances"),
+    QT_TRANSLATE_NOOP("Reason", "a two-resistor splitter is matched only between equal impedances"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the dissipation would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the tolerated source power would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "these resistors make a circuit that cannot be solved"),

@@ -185,6 +185,17 @@ TEST(Translation, italian_has_every_network_arm_and_check_the_window_shows) {
             EXPECT_TRUE(translated("Arm", arm.roleText)) << arm.roleText;
         }
     }
+    // What a network between unequal impedances is told, worded by the design core.
+    for (const design::NetworkEntry& entry : design::catalogue()) {
+        design::Request request;
+        request.network = entry.network;
+        request.zin = 75.0F;
+        request.zout = 50.0F;
+        const auto objection = design::objection(request, false);
+        if (objection) {
+            EXPECT_TRUE(translated("Reason", objection->reason)) << objection->reason;
+        }
+    }
     EXPECT_TRUE(translated("Reason", "not a number"));
     EXPECT_TRUE(translated("zelmarino::workbench::InputPanel", "Z&in (Ω)"));
 }

@@ -282,15 +282,23 @@
     </message>
     <message>
         <source>not an inductance (1nH, 0.4n)</source>
-        <translation>non è un'induttanza (1nH, 0.4n)</translation>
+        <translation>non è un&apos;induttanza (1nH, 0.4n)</translation>
     </message>
     <message>
         <source>must be an inductance of 0 H or more</source>
-        <translation>dev'essere un'induttanza di 0 H o più</translation>
+        <translation>dev&apos;essere un&apos;induttanza di 0 H o più</translation>
     </message>
     <message>
         <source>must be a flatness above 0 dB</source>
-        <translation>dev'essere una planarità maggiore di 0 dB</translation>
+        <translation>dev&apos;essere una planarità maggiore di 0 dB</translation>
+    </message>
+    <message>
+        <source>a resistive power splitter is matched only between equal impedances</source>
+        <translation>un divisore di potenza resistivo è adattato solo tra impedenze uguali</translation>
+    </message>
+    <message>
+        <source>a two-resistor splitter is matched only between equal impedances</source>
+        <translation>un divisore a due resistori è adattato solo tra impedenze uguali</translation>
     </message>
 </context>
 <context>
