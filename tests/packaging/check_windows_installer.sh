@@ -88,12 +88,15 @@ check_installed() {
 
     local links
     [ -d "$menu" ] || fail "no Start-menu folder $menu"
-    links="$(find "$menu" -mindepth 1 -printf '%P\n' | sort | paste -sd ' ')"
-    [ "$links" = "Uninstall.lnk Zelmarino.lnk" ] ||
-        fail "the Start-menu folder holds $links, not Uninstall.lnk Zelmarino.lnk"
+    links="$(find "$menu" -mindepth 1 -printf '%P\n' | LC_ALL=C sort | paste -sd ' ')"
+    [ "$links" = "Uninstall.lnk Zelmarino Workbench.lnk Zelmarino.lnk" ] ||
+        fail "the Start-menu folder holds $links, not Uninstall.lnk, Zelmarino Workbench.lnk" \
+            "and Zelmarino.lnk"
     # A shortcut holds its target's path, in UTF-16 as well as in the local code page.
     grep -qaF 'Zelmarino Test\bin\Zelmarino.exe' "$menu/Zelmarino.lnk" ||
         fail "Zelmarino.lnk does not lead to the installed Zelmarino.exe"
+    grep -qaF 'Zelmarino Test\bin\ZelmarinoWorkbench.exe' "$menu/Zelmarino Workbench.lnk" ||
+        fail "Zelmarino Workbench.lnk does not lead to the installed ZelmarinoWorkbench.exe"
     grep -qaF 'Zelmarino Test\Uninstall.exe' "$menu/Uninstall.lnk" ||
         fail "Uninstall.lnk does not lead to the installed Uninstall.exe"
 
