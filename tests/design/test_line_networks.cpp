@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -26,14 +27,16 @@ struct LineCase {
 
 std::vector<LineCase> lineCases() {
     std::vector<LineCase> cases;
-    const struct {
+    struct Shape {
         const char* name;
         Network network;
         Root root;
-    } networks[] = {{"quarter_wave_series", Network::QuarterWaveSeries, Root::Low},
-                    {"quarter_wave_shunt", Network::QuarterWaveShunt, Root::Low},
-                    {"reflection_low", Network::Reflection, Root::Low},
-                    {"reflection_high", Network::Reflection, Root::High}};
+    };
+    const std::array networks = {
+        Shape{"quarter_wave_series", Network::QuarterWaveSeries, Root::Low},
+        Shape{"quarter_wave_shunt", Network::QuarterWaveShunt, Root::Low},
+        Shape{"reflection_low", Network::Reflection, Root::Low},
+        Shape{"reflection_high", Network::Reflection, Root::High}};
     for (const auto& n : networks) {
         cases.push_back({std::string(n.name) + "_ideal", n.network, n.root, LineModel::Ideal});
         cases.push_back({std::string(n.name) + "_lumped", n.network, n.root, LineModel::Lumped});
@@ -111,11 +114,12 @@ INSTANTIATE_TEST_SUITE_P(AtTheDesignFrequency, LineNetwork, ::testing::ValuesIn(
 
 // The published reflection attenuator at 1 dB in 50 ohms: 2.88 and 869.55 ohms.
 TEST(ReflectionAttenuator, has_the_published_arms_for_either_root) {
-    const struct {
+    struct Printed {
         Root root;
         double printed;
         double rounding;
-    } roots[] = {{Root::Low, 2.88, 0.005}, {Root::High, 869.55, 0.005}};
+    };
+    const std::array roots = {Printed{Root::Low, 2.88, 0.005}, Printed{Root::High, 869.55, 0.005}};
     for (const auto& r : roots) {
         const Report report = evaluateDesign(
             requestOf({"", Network::Reflection, r.root, LineModel::Ideal}, 50.0F), 1.0F);
@@ -150,13 +154,15 @@ TEST(ReflectionAttenuator, loss_is_flat_near_f0) {
 // quarter-wave series pad is then one series arm of 2R, losing 20 log10(1 + R/Z), and the
 // shunt pad one arm of R/2 across the line, losing 20 log10(1 + Z/R).
 TEST(QuarterWave, is_two_arms_side_by_side_at_twice_f0) {
-    const struct {
+    struct SideBySide {
         Network network;
         double (*loss)(double r, double z);
-    } cases[] = {{Network::QuarterWaveSeries,
-                  [](double r, double z) { return 20.0 * std::log10(1.0 + r / z); }},
-                 {Network::QuarterWaveShunt,
-                  [](double r, double z) { return 20.0 * std::log10(1.0 + z / r); }}};
+    };
+    const std::array cases = {
+        SideBySide{Network::QuarterWaveSeries,
+                   [](double r, double z) { return 20.0 * std::log10(1.0 + r / z); }},
+        SideBySide{Network::QuarterWaveShunt,
+                   [](double r, double z) { return 20.0 * std::log10(1.0 + z / r); }}};
     for (const auto& c : cases) {
         const Report report =
             evaluateDesign(requestOf({"", c.network, Root::Low, LineModel::Ideal}, 50.0F), 10.0F);
