@@ -428,6 +428,9 @@ TEST_P(LinesAgreeWithNgspice, on_the_loss_and_match_at_f0_and_the_response_aroun
     ASSERT_FALSE(simulated.empty());
     const double asked =
         std::stod(*(std::find(c.arguments.begin(), c.arguments.end(), "--db") + 1));
+    std::cout << c.name << ": ngspice at f0 S21 " << numberAfter(simulated, "s21at1 = ")
+              << " dB, S11 " << numberAfter(simulated, "s11at1 = ") << " dB, S22 "
+              << numberAfter(simulated, "s22at1 = ") << " dB\n";
     EXPECT_NEAR(numberAfter(simulated, "s21at1 = "), -asked, 1e-6) << simulated;
     EXPECT_LT(numberAfter(simulated, "s11at1 = "), -60.0) << simulated;
     EXPECT_LT(numberAfter(simulated, "s22at1 = "), -60.0) << simulated;

@@ -173,26 +173,21 @@ TEST(QuarterWave, is_two_arms_side_by_side_at_twice_f0) {
     }
 }
 
-// The analysis at f0 is the only one these networks have: without it, with resistors of the
-// user's, or with the DC search, worst case or dissipation, the request is refused.
+// The analysis at f0 is the only one these networks have: without it, or with the DC search,
+// worst case or dissipation, the request is refused; so are resistors of the user's.
 TEST(LineNetworks, are_refused_what_only_dc_would_analyse) {
-    Request request = requestOf({"", Network::QuarterWaveSeries, Root::Low, LineModel::Ideal}, 50);
-    EXPECT_FALSE(objection(request, false));
-    EXPECT_TRUE(objection(request, true));
-    Request noF0 = request;
-    noF0.f0Hz.reset();
-    EXPECT_TRUE(objection(noF0, false));
-    for (const auto dc : {&Request::optimise}) {
-        Request searched = request;
-        searched.*dc = true;
-        EXPECT_TRUE(objection(searched, false));
+    const Request asked =
+        requestOf({"", Network::QuarterWaveSeries, Root::Low, LineModel::Ideal}, 50);
+    EXPECT_FALSE(objection(asked, false));
+    EXPECT_TRUE(objection(asked, true));
+    std::array refused = {asked, asked, asked, asked};
+    refused[0].f0Hz.reset();
+    refused[1].optimise = true;
+    refused[2].tolerance = 0.01;
+    refused[3].availableWatts = 1.0;
+    for (const Request& request : refused) {
+        EXPECT_TRUE(objection(request, false));
     }
-    Request tolerated = request;
-    tolerated.tolerance = 0.01;
-    EXPECT_TRUE(objection(tolerated, false));
-    Request powered = request;
-    powered.availableWatts = 1.0;
-    EXPECT_TRUE(objection(powered, false));
 }
 
 } // namespace
