@@ -1,5 +1,6 @@
 #include "cli/option_values.h"
 
+#include "cli/line_options.h"
 #include "cli/model_options.h"
 #include "cli/number_input.h"
 #include "cli/quantity_reader.h"
@@ -357,6 +358,9 @@ std::optional<Refusal> readShuntAt(std::string_view value, Options& options) {
 }
 
 std::optional<Refusal> completeOptions(Options& options) {
+    if (auto refusal = lineRefusal(options)) {
+        return refusal;
+    }
     if (auto objection = design::objection(options, options.given)) {
         switch (objection->subject) {
         case design::Objection::Subject::Impedances:
@@ -365,6 +369,9 @@ std::optional<Refusal> completeOptions(Options& options) {
                            " differ, and " + objection->reason};
         case design::Objection::Subject::Shunt:
             return Refusal{about("--shunt-at", options.shuntAtText, objection->reason)};
+        case design::Objection::Subject::Frequency:
+            return Refusal{std::string(design::entryOf(options.network).command) + ": " +
+                           objection->reason};
         case design::Objection::Subject::Power:
             break;
         }

@@ -3,6 +3,7 @@
 #include "cli/check_command.h"
 #include "cli/frequency_option.h"
 #include "cli/help_text.h"
+#include "cli/line_options.h"
 #include "cli/model_options.h"
 #include "cli/option_values.h"
 #include "formats/output_common.h"
@@ -109,6 +110,18 @@ std::vector<ValueOption> valueOptions(Options& options) {
          "how far the loss may leave its DC value within the usable\n"
          "bandwidth (default 0.1)",
          into(readFlatness)},
+        {"--f0", false, "HZ",
+         "the frequency the lines of quarter-wave-series, quarter-wave-shunt\n"
+         "and reflection are a quarter wave at: 1G, 2.4GHz",
+         into(readF0)},
+        {"--line", false, "KIND",
+         "ideal (the default: transmission lines) or lumped (each line's\n"
+         "C-L-C equivalent at --f0)",
+         into(readLineModel)},
+        {"--root", false, "ROOT",
+         "the reflection attenuator's arms: low (the default, below the\n"
+         "impedance) or high (above it)",
+         into(readRoot)},
     };
 }
 
@@ -133,6 +146,10 @@ constexpr std::string_view notes =
     "              --via 0.3nH --format csv --freq 1G:6G:6\n"
     "          zelmarino-calc t --zin 75 --zout 50 --db 10 --package 0402 --format touchstone \\\n"
     "              --touchstone 1.1 --freq 1M:6G:601\n"
+    "          zelmarino-calc quarter-wave-series --zin 50 --zout 50 --db 10 --f0 1G\n"
+    "          zelmarino-calc quarter-wave-shunt --zin 50 --zout 50 --db 10 --f0 2.4G --line "
+    "lumped\n"
+    "          zelmarino-calc reflection --zin 50 --zout 50 --db 1 --f0 1G --root high\n"
     "          zelmarino-calc l-out --zin 50 --zout 75 --db min --shunt-at input\n"
     "          zelmarino-calc pi --zin 75 --zout 50 --db 10 --series E24 --optimise --pairs\n"
     "          zelmarino-calc pi --zin 50 --zout 50 --db 20 --power 1 --rating 0.25\n"

@@ -57,8 +57,10 @@ bool hasResponse(const Options& options) {
 Response responseOf(const Options& options, const DesignReport& report) {
     Response response;
     response.values = valuesOf(options, report);
+    // A network of lines is what it is at its design frequency: it has no DC value to keep.
     const bool bandwidth =
-        options.bandwidthOnly || (options.modelGiven() && options.format == OutputFormat::Text);
+        (options.bandwidthOnly || (options.modelGiven() && options.format == OutputFormat::Text)) &&
+        !design::hasLines(report.design.network);
     // A negative resistor has no response worth the name; the report says it cannot be built.
     if (bandwidth && report.realisable()) {
         response.bandwidths = bandwidthRows(options, report);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 namespace zelmarino::design {
@@ -64,7 +65,7 @@ Checked voltageRatio(float lossDb) {
     return pow(10.0, Checked(static_cast<double>(lossDb)) / 20.0);
 }
 
-Attenuator designAttenuator(Network network, float zin, float zout, float lossDb) {
+Attenuator designAttenuator(Network network, float zin, float zout, float lossDb, Root root) {
     if (network == Network::H || network == Network::O) {
         const Network unbalanced = network == Network::H ? Network::T : Network::Pi;
         return balanced(network, asWired(designAttenuator(unbalanced, zin, zout, lossDb)));
@@ -144,6 +145,28 @@ Attenuator designAttenuator(Network network, float zin, float zout, float lossDb
         design.arms = {{ArmRole::SeriesAtOutput, {Node::In, Node::Out, in}},
                        {ArmRole::SeriesAtSecondOutput, {Node::In, Node::Out2, in}}};
         break;
+    case Network::QuarterWaveSeries:
+    case Network::QuarterWaveShunt: {
+        const bool series = network == Network::QuarterWaveSeries;
+        const QuarterWaveArms quarter = series ? quarterWaveSeries(in, k) : quarterWaveShunt(in, k);
+        const double ohms = checkedValue(quarter.arm);
+        design.lineOhms = {checkedValue(quarter.line)};
+        design.arms =
+            series ? std::vector<Arm>{{ArmRole::SeriesAtInput, {Node::In, Node::Middle, ohms}},
+                                      {ArmRole::SeriesAtOutput, {Node::MiddleN, Node::Out, ohms}}}
+                   : std::vector<Arm>{{ArmRole::ShuntAtInput, {Node::In, Node::Ground, ohms}},
+                                      {ArmRole::ShuntAtOutput, {Node::Out, Node::Ground, ohms}}};
+        break;
+    }
+    case Network::Reflection: {
+        const double ohms = checkedValue(reflectionArm(in, k, root));
+        // The branch-line hybrid: Z/√2 through, Z across (TL1 to TL4 in the catalogue's order).
+        const double through = in / std::numbers::sqrt2;
+        design.lineOhms = {through, in, through, in};
+        design.arms = {{ArmRole::ShuntAtMiddle, {Node::Middle, Node::Ground, ohms}},
+                       {ArmRole::ShuntAtMiddle, {Node::MiddleN, Node::Ground, ohms}}};
+        break;
+    }
     case Network::H:
     case Network::O:
         break; // made from the T and the Pi above

@@ -6,6 +6,7 @@
 #include "design/checked.h"
 #include "design/circuit.h"
 #include "design/network.h"
+#include "design/networks.h"
 
 #include <cstddef>
 #include <vector>
@@ -44,6 +45,9 @@ struct Attenuator {
     // arm; the power splitter its arms to the centre, to the output and to the second output;
     // the two-resistor splitter its arms to the output and to the second output.
     std::vector<Arm> arms;
+    // The impedances of the catalogue's lines, in its order: the quarter-wave attenuators'
+    // line and the reflection attenuator's hybrid. Empty for a resistor network.
+    std::vector<double> lineOhms{};
 };
 
 // K = 10^(A/20), formed from the loss in single precision as the window forms it.
@@ -54,7 +58,9 @@ struct Attenuator {
 // impedances or a T, a loss so small that K rounds to 1). The H and the O are the T and the
 // Pi wired as asked and balanced; the bridged T is designed for Zin, which the caller makes
 // sure equals Zout.
-[[nodiscard]] Attenuator designAttenuator(Network network, float zin, float zout, float lossDb);
+// The reflection attenuator takes the `root` asked for; every other network ignores it.
+[[nodiscard]] Attenuator designAttenuator(Network network, float zin, float zout, float lossDb,
+                                          Root root = Root::Low);
 
 // The circuit as it is to be wired: its input port faces Zin. A design whose ports the window
 // exchanged is turned round, each arm keeping its place in the window's order and its value,

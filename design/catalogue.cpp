@@ -91,6 +91,45 @@ constexpr std::array twoResistorSplitterArms = {
              "from the input port to the second output port"},
 };
 
+// Two arms a quarter wave apart: in series, from the input port to the line and from the line
+// to the output port; or across each end of the line, the line joining the ports.
+constexpr std::array quarterWaveSeriesArms = {
+    ArmEntry{"R1", SeriesAtInput, None, In, Middle, "series", "input",
+             "series from the input port to the line"},
+    ArmEntry{"R2", SeriesAtOutput, None, MiddleN, Out, "series", "output",
+             "series from the line to the output port"},
+};
+
+constexpr std::array quarterWaveSeriesLines = {
+    LineEntry{"TL1", Middle, MiddleN, LineRole::QuarterWave},
+};
+
+constexpr std::array quarterWaveShuntArms = {
+    ArmEntry{"R1", ShuntAtInput, None, In, Ground, "shunt", "input", "shunt across the input port"},
+    ArmEntry{"R2", ShuntAtOutput, None, Out, Ground, "shunt", "output",
+             "shunt across the output port"},
+};
+
+constexpr std::array quarterWaveShuntLines = {
+    LineEntry{"TL1", In, Out, LineRole::QuarterWave},
+};
+
+// The branch-line hybrid's ring: the input, its two coupled ports (the middle nodes, each
+// ending in an arm) and the isolated port, which is the output.
+constexpr std::array reflectionArms = {
+    ArmEntry{"R1", ShuntAtMiddle, None, Middle, Ground, "shunt", "middle",
+             "from the hybrid's through port to ground"},
+    ArmEntry{"R2", ShuntAtMiddle, None, MiddleN, Ground, "shunt", "middle",
+             "from the hybrid's coupled port to ground"},
+};
+
+constexpr std::array reflectionLines = {
+    LineEntry{"TL1", In, Middle, LineRole::HybridThrough},
+    LineEntry{"TL2", Middle, MiddleN, LineRole::HybridBranch},
+    LineEntry{"TL3", MiddleN, Out, LineRole::HybridThrough},
+    LineEntry{"TL4", Out, In, LineRole::HybridBranch},
+};
+
 constexpr std::string_view unbalancedPorts = "in out ref";
 // Not "gnd" for the reference: ngspice takes that name for its global ground.
 constexpr std::string_view balancedPorts = "inp inn outp outn";
@@ -109,7 +148,8 @@ constexpr std::array entries = {
                  Matched::Both,
                  2,
                  unbalancedPorts,
-                 false},
+                 false,
+                 {}},
     NetworkEntry{Network::T,
                  "t",
                  "T attenuator",
@@ -123,13 +163,36 @@ constexpr std::array entries = {
                  Matched::Both,
                  2,
                  unbalancedPorts,
-                 false},
-    NetworkEntry{Network::LOut, "l-out", "L attenuator matched at the output port",
-                 "series, shunt; matched at the output port", lArms, lArmsShuntAtInput, false,
-                 false, true, Matched::Output, 2, unbalancedPorts, false},
-    NetworkEntry{Network::LIn, "l-in", "L attenuator matched at the input port",
-                 "series, shunt; matched at the input port", lArms, lArmsShuntAtInput, false, false,
-                 true, Matched::Input, 2, unbalancedPorts, false},
+                 false,
+                 {}},
+    NetworkEntry{Network::LOut,
+                 "l-out",
+                 "L attenuator matched at the output port",
+                 "series, shunt; matched at the output port",
+                 lArms,
+                 lArmsShuntAtInput,
+                 false,
+                 false,
+                 true,
+                 Matched::Output,
+                 2,
+                 unbalancedPorts,
+                 false,
+                 {}},
+    NetworkEntry{Network::LIn,
+                 "l-in",
+                 "L attenuator matched at the input port",
+                 "series, shunt; matched at the input port",
+                 lArms,
+                 lArmsShuntAtInput,
+                 false,
+                 false,
+                 true,
+                 Matched::Input,
+                 2,
+                 unbalancedPorts,
+                 false,
+                 {}},
     NetworkEntry{Network::H,
                  "h",
                  "H attenuator (balanced T)",
@@ -142,7 +205,8 @@ constexpr std::array entries = {
                  Matched::Both,
                  2,
                  balancedPorts,
-                 false},
+                 false,
+                 {}},
     NetworkEntry{Network::O,
                  "o",
                  "O attenuator (balanced Pi)",
@@ -155,7 +219,8 @@ constexpr std::array entries = {
                  Matched::Both,
                  2,
                  balancedPorts,
-                 false},
+                 false,
+                 {}},
     NetworkEntry{Network::BridgedT,
                  "bridged-t",
                  "Bridged T attenuator",
@@ -168,7 +233,8 @@ constexpr std::array entries = {
                  Matched::Both,
                  2,
                  unbalancedPorts,
-                 false},
+                 false,
+                 {}},
     NetworkEntry{Network::Series,
                  "series",
                  "Single series resistor pad",
@@ -181,7 +247,8 @@ constexpr std::array entries = {
                  Matched::Neither,
                  2,
                  unbalancedPorts,
-                 false},
+                 false,
+                 {}},
     NetworkEntry{Network::Shunt,
                  "shunt",
                  "Single shunt resistor pad",
@@ -194,7 +261,8 @@ constexpr std::array entries = {
                  Matched::Neither,
                  2,
                  unbalancedPorts,
-                 true},
+                 true,
+                 {}},
     NetworkEntry{Network::PowerSplitter,
                  "power-splitter",
                  "Resistive power splitter",
@@ -208,7 +276,8 @@ constexpr std::array entries = {
                  Matched::Both,
                  3,
                  splitterPorts,
-                 false},
+                 false,
+                 {}},
     NetworkEntry{Network::TwoResistorSplitter,
                  "two-resistor-splitter",
                  "Two-resistor splitter",
@@ -222,7 +291,53 @@ constexpr std::array entries = {
                  Matched::Input,
                  3,
                  splitterPorts,
-                 false},
+                 false,
+                 {}},
+    NetworkEntry{Network::QuarterWaveSeries,
+                 "quarter-wave-series",
+                 "Quarter-wave series attenuator",
+                 "two series arms a quarter wave apart at --f0, matched there;\n"
+                 "equal impedances only",
+                 quarterWaveSeriesArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Both,
+                 2,
+                 unbalancedPorts,
+                 false,
+                 quarterWaveSeriesLines},
+    NetworkEntry{Network::QuarterWaveShunt,
+                 "quarter-wave-shunt",
+                 "Quarter-wave shunt attenuator",
+                 "two shunt arms a quarter wave apart at --f0, matched there;\n"
+                 "equal impedances only",
+                 quarterWaveShuntArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Both,
+                 2,
+                 unbalancedPorts,
+                 false,
+                 quarterWaveShuntLines},
+    NetworkEntry{Network::Reflection,
+                 "reflection",
+                 "Reflection attenuator",
+                 "a 90 degree 3 dB hybrid at --f0 with two equal arms on its\n"
+                 "coupled ports (--root low or high); equal impedances only",
+                 reflectionArms,
+                 {},
+                 false,
+                 true,
+                 false,
+                 Matched::Both,
+                 2,
+                 unbalancedPorts,
+                 false,
+                 reflectionLines},
 };
 
 // The switch keeps -Wswitch watching the enum: a network added there and not here fails to
@@ -240,6 +355,9 @@ constexpr std::size_t indexOf(Network network) {
     case Network::Shunt:
     case Network::PowerSplitter:
     case Network::TwoResistorSplitter:
+    case Network::QuarterWaveSeries:
+    case Network::QuarterWaveShunt:
+    case Network::Reflection:
         return static_cast<std::size_t>(network) - 1;
     }
     return entries.size();
@@ -259,6 +377,10 @@ static_assert(inEnumOrder(), "the catalogue lists the networks in the order of t
 
 std::span<const NetworkEntry> catalogue() {
     return entries;
+}
+
+bool hasLines(Network network) {
+    return !entryOf(network).lines.empty();
 }
 
 const NetworkEntry& entryOf(Network network) {

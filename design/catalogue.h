@@ -44,6 +44,20 @@ struct ArmEntry {
     std::string_view roleText; // "shunt across the input port"
 };
 
+// The impedance a line is drawn with: the quarter-wave attenuators' own, found with their
+// arms, or the branch-line hybrid's, Z/√2 through and Z across.
+enum class LineRole { QuarterWave, HybridThrough, HybridBranch };
+
+// A line a quarter wave long at the design frequency, from one node to another against the
+// ground. Only the networks of the design frequency have lines, and only the analysis at that
+// frequency sees them: the DC checks never take such a network.
+struct LineEntry {
+    std::string_view name; // "TL1"
+    Node from;
+    Node to;
+    LineRole role;
+};
+
 struct NetworkEntry {
     Network network;
     std::string_view command; // "pi"
@@ -57,13 +71,17 @@ struct NetworkEntry {
     bool inWindow; // one of the window's option buttons, numbered as `network`
     Matched matched;
     int ports;
-    std::string_view spicePorts; // the subcircuit's port nodes, in order
-    bool through;                // the two ports are one node, joined by a wire that is no arm
+    std::string_view spicePorts;      // the subcircuit's port nodes, in order
+    bool through;                     // the two ports are one node, joined by a wire that is no arm
+    std::span<const LineEntry> lines; // quarter waves at --f0; empty for a resistor network
     // `ports` is 3 for a splitter: its second output is Node::Out2, and its loss is its own,
     // whatever was asked.
 };
 
 [[nodiscard]] std::span<const NetworkEntry> catalogue();
+
+// Whether the network has lines, and so is analysed at its design frequency alone.
+[[nodiscard]] bool hasLines(Network network);
 [[nodiscard]] const NetworkEntry& entryOf(Network network);
 [[nodiscard]] std::optional<Network> networkNamed(std::string_view command);
 

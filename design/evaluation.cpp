@@ -1,6 +1,7 @@
 #include "design/evaluation.h"
 
 #include "design/attenuator.h"
+#include "design/response.h"
 
 #include <algorithm>
 #include <cctype>
@@ -165,6 +166,19 @@ std::optional<Objection> objection(const Request& request, bool given) {
         shape.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(shape.front())));
         return Objection{Impedances, "a " + shape + " is matched only between equal impedances"};
     }
+    if (!entry.lines.empty()) {
+        if (given) {
+            return Objection{Frequency, "its lines are designed with its arms, not given"};
+        }
+        if (!request.f0Hz) {
+            return Objection{Frequency,
+                             "needs --f0, the frequency its lines are a quarter wave at"};
+        }
+        if (request.optimise || request.tolerance || request.availableWatts) {
+            return Objection{Frequency, "analysed at --f0 alone: --optimise, --tolerance and "
+                                        "--power analyse at DC"};
+        }
+    }
     if (request.shuntChosen && entry.armsShuntAtInput.empty()) {
         return Objection{Shunt, "only an L has one shunt arm to place"};
     }
@@ -179,13 +193,18 @@ std::optional<Objection> objection(const Request& request, bool given) {
 
 Report evaluateDesign(const Request& request, float lossDb) {
     const Network network = request.network;
-    const Attenuator wired =
-        asWired(designPlaced(network, request.zin, request.zout, lossDb, request.shuntAt));
+    const Attenuator wired = asWired(
+        designPlaced(network, request.zin, request.zout, lossDb, request.shuntAt, request.root));
     const NetworkEntry& entry = entryOf(network);
-    Report report{{network, wired.zin, wired.zout, lossDb, wired.portsExchanged,
+    Report report{{network,
+                   wired.zin,
+                   wired.zout,
+                   lossDb,
+                   wired.portsExchanged,
                    minimumLoss(network, request.zin, request.zout),
                    entry.inWindow && request.shuntAt == ShuntAt::Output,
-                   inCatalogueOrder(wired, request.shuntAt)}};
+                   inCatalogueOrder(wired, request.shuntAt),
+                   {wired.lineOhms, request.f0Hz.value_or(0.0), request.lineModel}}};
     const Design& design = report.design;
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         if (isNegative(design.arms[i].resistor.ohms)) {
@@ -195,7 +214,13 @@ Report evaluateDesign(const Request& request, float lossDb) {
     std::vector<Resistor> built = resistorsOf(design.arms);
     const double zin = design.zin;
     const double zout = design.zout;
-    report.exact = checkPorts(checkedCircuit(network, built, zout), zin, zout);
+    // A network of lines is what it is at its design frequency alone: no DC check sees it.
+    const auto check = [&](std::span<const Resistor> resistors) {
+        return entry.lines.empty()
+                   ? checkPorts(checkedCircuit(network, resistors, zout), zin, zout)
+                   : checkAtDesignFrequency(network, resistors, zin, zout, design.lines);
+    };
+    report.exact = check(built);
     if (entry.ports == 3 && report.exact) {
         // A splitter's loss is its own, whatever was asked: it is reported, and searched for.
         report.design.lossDb = static_cast<float>(report.exact->lossDb);
@@ -216,10 +241,13 @@ Report evaluateDesign(const Request& request, float lossDb) {
             standard.push_back(r.ohms);
         }
         report.standardOhms = std::move(standard);
-        report.standard = checkPorts(checkedCircuit(network, built, zout), zin, zout);
+        report.standard = check(built);
         for (std::size_t i = 0; i < parts.size(); ++i) {
             parts[i] = {built[i].ohms, built[i].ohms, std::nullopt};
         }
+    }
+    if (!entry.lines.empty()) {
+        return report; // the search, worst case and dissipation analyse at DC
     }
     if (request.optimise && request.series) {
         report.searched = true;
@@ -259,6 +287,7 @@ std::optional<Report> evaluateGiven(const Request& request, std::span<const Part
                    false,
                    minimumLoss(request.network, request.zin, request.zout),
                    false,
+                   {},
                    {}}};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         report.design.arms.push_back(

@@ -7,6 +7,7 @@
 
 #include "design/catalogue.h"
 #include "design/e_series.h"
+#include "design/lines.h"
 #include "design/optimise.h"
 #include "design/two_port.h"
 #include "design/worst_case.h"
@@ -32,6 +33,11 @@ struct Request {
     std::optional<double> tolerance; // a fraction: 0.01 for 1 %
     std::optional<double> availableWatts;
     std::optional<double> ratingWatts; // what each resistor may dissipate
+    // The networks with lines: the frequency they are a quarter wave at, how they are drawn,
+    // and the reflection attenuator's root.
+    std::optional<double> f0Hz;
+    LineModel lineModel = LineModel::Ideal;
+    Root root = Root::Low;
 };
 
 struct ReportArm {
@@ -50,6 +56,7 @@ struct Design {
     double minimumLossDb; // below it some arm is negative; 0 for equal impedances
     bool shownInWindow;   // the window has this network, placed this way
     std::vector<ReportArm> arms;
+    LineDesign lines{}; // a network's lines at its design frequency; none for the others
 };
 
 // What one resistor of a two-part arm carries.
@@ -88,9 +95,11 @@ struct Report {
 struct RatingOutOfRange {};
 
 // Why a request cannot be evaluated at all: the bridged T is matched only between equal
-// impedances, only an L has a shunt to place, a power's dissipation would overflow.
+// impedances, only an L has a shunt to place, a power's dissipation would overflow, a network
+// of lines needs its design frequency and is analysed there alone (not for the DC search, worst
+// case or dissipation, nor with resistors given, whose lines are not known).
 struct Objection {
-    enum class Subject { Impedances, Shunt, Power };
+    enum class Subject { Impedances, Shunt, Power, Frequency };
     Subject subject;
     std::string reason; // in words for the user
 };

@@ -20,6 +20,9 @@ enum class Network : std::int16_t {
     Shunt = 9,          // one resistor across the line, the two ports one node; matched at neither
     PowerSplitter = 10, // three-port: three arms of Z/3 from a centre node
     TwoResistorSplitter = 11, // three-port: an arm of Z from the input to each output
+    QuarterWaveSeries = 12,   // two series arms a quarter wave apart at the design frequency
+    QuarterWaveShunt = 13,    // two shunt arms a quarter wave apart at the design frequency
+    Reflection = 14,          // a 90° 3 dB hybrid whose coupled ports end in two equal arms
 };
 
 } // namespace zelmarino::design

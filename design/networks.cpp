@@ -49,6 +49,20 @@ Checked powerSplitterArm(Checked z) {
     return z / 3.0;
 }
 
+QuarterWaveArms quarterWaveSeries(Checked z, Checked k) {
+    const Checked k2 = pow(k, 2.0);
+    return {((k2 - 1.0) / (k2 + 1.0)) * z, ((k + k) / (k2 + 1.0)) * z};
+}
+
+QuarterWaveArms quarterWaveShunt(Checked z, Checked k) {
+    const Checked k2 = pow(k, 2.0);
+    return {((k2 + 1.0) / (k2 - 1.0)) * z, ((k2 + 1.0) / (k + k)) * z};
+}
+
+Checked reflectionArm(Checked z, Checked k, Root root) {
+    return root == Root::Low ? ((k - 1.0) / (k + 1.0)) * z : ((k + 1.0) / (k - 1.0)) * z;
+}
+
 // Between equal impedances the handbooks' own forms, so that their tables are met as printed.
 SingleArm singleSeries(Checked zin, Checked zout, Checked k) {
     if (zin.value() == zout.value()) {

@@ -70,6 +70,32 @@ struct SingleArm {
 // ratio measurement, each output acts as a source of Z.
 [[nodiscard]] Checked powerSplitterArm(Checked z);
 
+// Two equal arms R a quarter wave apart at f0 on a line of impedance Zt, between equal
+// impedances Z. A quarter-wave line is an impedance inverter: a load Z_L at one end looks like
+// Zt² / Z_L at the other (Pozar, Microwave Engineering, 4th ed., §2.5 and Table 4.1). Both
+// ports are matched at f0 when the inverter turns the far arm and its load into the
+// complement of the near arm, and the loss is then the inverter's |S21|:
+// - in series, R + Zt² / (R + Z) = Z, so Zt² = Z² - R², and |S21|² = (Z - R) / (Z + R):
+//   R = Z (K² - 1) / (K² + 1) and Zt = Z · 2K / (K² + 1);
+// - across the line, the dual: R = Z (K² + 1) / (K² - 1) and Zt = Z (K² + 1) / (2K).
+// The line is not of impedance Z: with Zt = Z no two equal arms match at f0.
+struct QuarterWaveArms {
+    Checked arm;
+    Checked line; // Zt
+};
+
+[[nodiscard]] QuarterWaveArms quarterWaveSeries(Checked z, Checked k);
+[[nodiscard]] QuarterWaveArms quarterWaveShunt(Checked z, Checked k);
+
+// The reflection attenuator: a 90° 3 dB hybrid whose two coupled ports end in equal arms R.
+// What they reflect, Γ = (R - Z) / (R + Z), all leaves by the isolated port, and the input sees
+// none of it (Pozar §7.5 for the branch-line hybrid), so |S21| = |Γ| = 1/K. The two roots are
+// R = Z (K - 1) / (K + 1) below Z and Z (K + 1) / (K - 1) above it: 2.88 and 869.55 ohms for
+// 1 dB in 50 ohms, as the published calculators give them.
+enum class Root { Low, High };
+
+[[nodiscard]] Checked reflectionArm(Checked z, Checked k, Root root);
+
 [[nodiscard]] SingleArm singleSeries(Checked zin, Checked zout, Checked k);
 [[nodiscard]] SingleArm singleShunt(Checked zin, Checked zout, Checked k);
 

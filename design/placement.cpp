@@ -43,9 +43,10 @@ bool buildable(const Attenuator& attenuator) {
 
 } // namespace
 
-Attenuator designPlaced(Network network, float zin, float zout, float lossDb, ShuntAt shunt) {
+Attenuator designPlaced(Network network, float zin, float zout, float lossDb, ShuntAt shunt,
+                        Root root) {
     if (!isL(network) || shunt == ShuntAt::Output) {
-        return designAttenuator(network, zin, zout, lossDb);
+        return designAttenuator(network, zin, zout, lossDb, root);
     }
     // Turned round, the window's L matched at its input port is matched at our output port.
     // NOLINTNEXTLINE(readability-suspicious-call-argument): designed from the far side

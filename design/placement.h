@@ -16,7 +16,7 @@ enum class ShuntAt { Output, Input };
 // the mirror image of the window's other L designed from Zout to Zin: its arms keep the
 // window's order (R1 series, R2 shunt). Other networks ignore `shunt`.
 [[nodiscard]] Attenuator designPlaced(Network network, float zin, float zout, float lossDb,
-                                      ShuntAt shunt);
+                                      ShuntAt shunt, Root root = Root::Low);
 
 // The loss of the network's minimum-loss pad: the least single-precision loss at or above
 // the minimum at which no arm is negative. For an L that is the loss at which it matches

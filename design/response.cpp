@@ -40,7 +40,7 @@ std::optional<Watched> watched(PortSweep& sweep, double hz, Matched matched) {
 } // namespace
 
 BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, double zin, double zout,
-                          const PartModel& model, [[maybe_unused]] double f0Hz) {
+                          const PartModel& model, const LineDesign& lines) {
     BuiltNetwork built;
     // The catalogue's whole circuit: a pad that passes straight through has its ports joined
     // by a wire that is no arm.
@@ -58,17 +58,19 @@ BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, doubl
                                            model.parts.shuntFarads,
                                            touchesGround(r) ? model.viaHenries : 0.0});
     }
+    addLines(built.circuit, network, lines);
     const bool balanced = entryOf(network).balanced;
     const NodeId inReturn = nodeIdOf(balanced ? Node::InN : Node::Ground);
     const NodeId outReturn = nodeIdOf(balanced ? Node::OutN : Node::Ground);
     built.ports = {{nodeIdOf(Node::In), inReturn, zin}, {nodeIdOf(Node::Out), outReturn, zout}};
     if (entryOf(network).ports == 3) {
-        built.ports.push_back({nodeIdOf(Node::Out2), groundNode, zout}); // a splitter's other output
+        built.ports.push_back(
+            {nodeIdOf(Node::Out2), groundNode, zout}); // a splitter's other output
     }
     return built;
 }
 
-BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model, double f0Hz) {
+BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model) {
     const Design& design = report.design;
     std::vector<Resistor> arms;
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
@@ -80,7 +82,23 @@ BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model, double
         }
         arms.push_back(r);
     }
-    return builtNetwork(design.network, arms, design.zin, design.zout, model, f0Hz);
+    return builtNetwork(design.network, arms, design.zin, design.zout, model, design.lines);
+}
+
+std::optional<PortCheck> checkAtDesignFrequency(Network network, std::span<const Resistor> arms,
+                                                double zin, double zout, const LineDesign& lines) {
+    const BuiltNetwork built = builtNetwork(network, arms, zin, zout, PartModel{}, lines);
+    const auto s = acSParameters(built.circuit, built.ports, lines.f0Hz);
+    if (!s) {
+        return std::nullopt;
+    }
+    const auto seen = [](Complex reflection, double reference) {
+        return (reference * (1.0 + reflection) / (1.0 - reflection)).real();
+    };
+    const Complex s11 = (*s)(0, 0);
+    const Complex s22 = (*s)(1, 1);
+    return PortCheck{seen(s11, zin),          seen(s22, zout), -decibelsOf(s11), -decibelsOf(s22),
+                     -decibelsOf((*s)(1, 0)), std::abs(s11),   std::abs(s22)};
 }
 
 std::vector<double> frequencyGrid(double fromHz, double toHz, std::size_t points,

@@ -22,14 +22,24 @@ struct BuiltNetwork {
 
 // The network as built from the arms given, in the catalogue's order and places, each arm
 // one resistor of `model`. The ports are referred to Zin and Zout (every output of a
-// splitter to Zout). `f0Hz` is the design frequency of the networks with lines.
+// splitter to Zout). A network designed for a frequency has its `lines` too.
 [[nodiscard]] BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, double zin,
-                                        double zout, const PartModel& model, double f0Hz = 0.0);
+                                        double zout, const PartModel& model,
+                                        const LineDesign& lines = {});
 
 // The values a report would have built: the optimised set, else the standard values, else
 // the exact ones (or the user's).
-[[nodiscard]] BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model,
-                                          double f0Hz = 0.0);
+[[nodiscard]] BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model);
+
+// The check of a network with lines, which only its design frequency can give: the ports of
+// the ideal resistors and the lines at f0, from the scattering matrix there. The loss is
+// -20 log10 |S21|, each return loss -20 log10 |Sii|, and each port's resistance the real part
+// of the impedance it shows (it has none other at f0 when matched). Nothing when the circuit
+// has no solution there.
+[[nodiscard]] std::optional<PortCheck> checkAtDesignFrequency(Network network,
+                                                              std::span<const Resistor> arms,
+                                                              double zin, double zout,
+                                                              const LineDesign& lines);
 
 // The frequencies of a sweep: `points` of them from `fromHz` to `toHz` inclusive, evenly
 // spaced or, if `logarithmic`, evenly spaced in their logarithm (then fromHz > 0).

@@ -40,6 +40,9 @@ struct Options : design::Request {
     bool flatnessGiven = false;
     TouchstoneVersion touchstone = TouchstoneVersion::V2_0;
     std::string touchstoneText;      // --touchstone as typed, if given
+    std::string f0Text;              // --f0 as typed, if given
+    std::string lineText;            // --line as typed, if given
+    std::string rootText;            // --root as typed, if given
     bool given = false;              // the resistors are the user's (check)
     bool minReturnLossGiven = false; // --min-return-loss
 

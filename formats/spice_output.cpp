@@ -1,5 +1,6 @@
 #include "formats/spice_output.h"
 
+#include "design/lines.h"
 #include "formats/output_common.h"
 #include "text/number_text.h"
 
@@ -64,6 +65,29 @@ void writeModelled(std::string& out, const Arm& arm, std::string_view from, std:
     }
 }
 
+// A network's lines at its design frequency: ideal lines as T elements a quarter wave long,
+// or each as its lumped C-L-C equivalent.
+void writeLines(std::string& out, const Design& design, bool balanced) {
+    const std::span<const design::LineEntry> entries = design::entryOf(design.network).lines;
+    const design::LineDesign& lines = design.lines;
+    for (std::size_t i = 0; i < entries.size() && i < lines.ohms.size(); ++i) {
+        const design::LineEntry& line = entries[i];
+        const std::string_view from = nodeName(line.from, balanced);
+        const std::string_view to = nodeName(line.to, balanced);
+        const std::string_view ref = nodeName(Node::Ground, balanced);
+        const double ohms = lines.ohms[i];
+        if (lines.model == design::LineModel::Ideal) {
+            append(out, "T", line.name, " ", from, " ", ref, " ", to, " ", ref, " Z0=", value(ohms),
+                   " TD=", value(design::delayOf(90.0, lines.f0Hz)), "\n");
+            continue;
+        }
+        const design::LumpedLine lumped = design::lumpedLineOf(ohms, lines.f0Hz);
+        append(out, "C", line.name, "A ", from, " ", ref, " ", value(lumped.farads), "\n");
+        append(out, "L", line.name, " ", from, " ", to, " ", value(lumped.henries), "\n");
+        append(out, "C", line.name, "B ", to, " ", ref, " ", value(lumped.farads), "\n");
+    }
+}
+
 } // namespace
 
 std::string spiceWord(std::string_view text) {
@@ -102,6 +126,7 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
             writeModelled(out, arm, from, to, ohms, model);
         }
     }
+    writeLines(out, design, balanced);
     if (entry.through) {
         append(out, "Vthrough ", nodeName(Node::In, balanced), " ", nodeName(Node::Out, balanced),
                " 0\n");

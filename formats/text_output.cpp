@@ -155,12 +155,35 @@ void writeChecks(std::string& out, const Options& options, const DesignReport& r
     table.write(out);
 }
 
+// The lines of a network designed for a frequency, each a quarter wave at it: the impedance
+// it was designed with and, drawn lumped, the inductance and capacitances standing for it.
+void writeLines(std::string& out, const Design& design) {
+    const auto entries = design::entryOf(design.network).lines;
+    const design::LineDesign& lines = design.lines;
+    if (entries.empty()) {
+        return;
+    }
+    const bool lumped = lines.model == design::LineModel::Lumped;
+    out += "\nLines, a quarter wave at " + significant(lines.f0Hz, 6) + " Hz" +
+           (lumped ? ", each as its lumped equivalent" : "") + ":\n";
+    for (std::size_t i = 0; i < entries.size() && i < lines.ohms.size(); ++i) {
+        out += std::string(entries[i].name) + "  " + ohms(lines.ohms[i]) + " Ω";
+        if (lumped) {
+            const design::LumpedLine l = design::lumpedLineOf(lines.ohms[i], lines.f0Hz);
+            out += ": " + significant(l.henries, 6) + " H in series, " + significant(l.farads, 6) +
+                   " F to ground at each end";
+        }
+        out += '\n';
+    }
+}
+
 void writeTextReport(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
     writeTitle(out, design, ", loss " + entryText(design.lossDb) + " dB");
     writeMinimum(out, options, report);
     out += '\n';
     writeArms(out, options, report);
+    writeLines(out, design);
     out += '\n';
     writeChecks(out, options, report);
     if (report.power) {

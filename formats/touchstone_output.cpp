@@ -67,8 +67,17 @@ void writeTouchstone(std::string& out, const Options& options, const DesignRepor
                std::isinf(ohms) ? "open" : shortest(ohms) + " ohm", "\n");
     }
     writePartsComment(out, options);
+    for (std::size_t i = 0; i < design.lines.ohms.size(); ++i) {
+        append(out, "! ", design::entryOf(design.network).lines[i].name, ": ",
+               shortest(design.lines.ohms[i]), " ohm, a quarter wave at ",
+               shortest(design.lines.f0Hz), " Hz, ",
+               design.lines.model == design::LineModel::Ideal ? "ideal" : "lumped", "\n");
+    }
     if (const auto& check = standard ? report.standard : report.exact) {
-        append(out, "! check at DC: loss ", fixedPoint(check->lossDb, 4), " dB, input return loss ",
+        // A network of lines is checked at its design frequency, the others at DC.
+        const bool lines = design::hasLines(design.network);
+        append(out, "! check at ", lines ? shortest(design.lines.f0Hz) + " Hz" : std::string("DC"),
+               ": loss ", fixedPoint(check->lossDb, 4), " dB, input return loss ",
                fixedPoint(cappedReturnLoss(check->inputReturnLossDb), 2),
                " dB, output return loss ",
                fixedPoint(cappedReturnLoss(check->outputReturnLossDb), 2), " dB\n");

@@ -62,6 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         request.availableWatts = in.positive(1e-6F, 8.0F);
         request.ratingWatts = 0.25;
     }
+    if (!entry.lines.empty()) {
+        // A network of lines is checked at its design frequency, drawn either way.
+        request.f0Hz = in.positive(1.0F, 12.0F);
+        request.lineModel = (in.byte() & 1U) != 0 ? LineModel::Lumped : LineModel::Ideal;
+        request.root = (in.byte() & 1U) != 0 ? Root::High : Root::Low;
+    }
     const float loss = in.positive(1e-3F, 5.0F);
     if (objection(request, false)) {
         return 0;

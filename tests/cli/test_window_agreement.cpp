@@ -42,6 +42,9 @@ std::vector<Label> labelsOf(Network network) {
     case Network::Shunt:
     case Network::PowerSplitter:
     case Network::TwoResistorSplitter:
+    case Network::QuarterWaveSeries:
+    case Network::QuarterWaveShunt:
+    case Network::Reflection:
         return {}; // the window has no option for these
     }
     return {Label::tielle, Label::piti};
