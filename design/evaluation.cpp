@@ -159,10 +159,12 @@ std::optional<Objection> objection(const Request& request, bool given) {
     using enum Objection::Subject;
     const NetworkEntry& entry = entryOf(request.network);
     if (!given && entry.equalImpedancesOnly && request.zin != request.zout) {
-        // "Bridged T attenuator" is a bridged T; a splitter keeps its whole title.
-        std::string shape(entry.title.ends_with(" attenuator")
-                              ? entry.title.substr(0, entry.title.rfind(' '))
-                              : entry.title);
+        // "Bridged T attenuator" is a bridged T, named by its letter as engineers say; every
+        // other keeps its whole title: a reflection attenuator, a resistive power splitter.
+        const std::string_view letterShape = entry.title.substr(0, entry.title.rfind(' '));
+        const bool byLetter = entry.title.ends_with(" attenuator") && letterShape.size() >= 2 &&
+                              letterShape[letterShape.size() - 2] == ' ';
+        std::string shape(byLetter ? letterShape : entry.title);
         shape.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(shape.front())));
         return Objection{Impedances, "a " + shape + " is matched only between equal impedances"};
     }

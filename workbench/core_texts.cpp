@@ -21,6 +21,9 @@ namespace {
     QT_TRANSLATE_NOOP("Network", "Single shunt resistor pad"),
     QT_TRANSLATE_NOOP("Network", "Resistive power splitter"),
     QT_TRANSLATE_NOOP("Network", "Two-resistor splitter"),
+    QT_TRANSLATE_NOOP("Network", "Quarter-wave series attenuator"),
+    QT_TRANSLATE_NOOP("Network", "Quarter-wave shunt attenuator"),
+    QT_TRANSLATE_NOOP("Network", "Reflection attenuator"),
 };
 
 [[maybe_unused]] constexpr std::array armPlaces = {
@@ -46,6 +49,10 @@ namespace {
     QT_TRANSLATE_NOOP("Arm", "from the centre to the second output port"),
     QT_TRANSLATE_NOOP("Arm", "from the input port to the output port"),
     QT_TRANSLATE_NOOP("Arm", "from the input port to the second output port"),
+    QT_TRANSLATE_NOOP("Arm", "series from the input port to the line"),
+    QT_TRANSLATE_NOOP("Arm", "series from the line to the output port"),
+    QT_TRANSLATE_NOOP("Arm", "from the hybrid's through port to ground"),
+    QT_TRANSLATE_NOOP("Arm", "from the hybrid's coupled port to ground"),
 };
 
 [[maybe_unused]] constexpr std::array checkLabels = {
@@ -90,6 +97,16 @@ namespace {
     QT_TRANSLATE_NOOP("Reason",
                       "a resistive power splitter is matched only between equal impedances"),
     QT_TRANSLATE_NOOP("Reason", "a two-resistor splitter is matched only between equal impedances"),
+    QT_TRANSLATE_NOOP("Reason",
+                      "a quarter-wave series attenuator is matched only between equal impedances"),
+    QT_TRANSLATE_NOOP("Reason",
+                      "a quarter-wave shunt attenuator is matched only between equal impedances"),
+    QT_TRANSLATE_NOOP("Reason", "a reflection attenuator is matched only between equal impedances"),
+    QT_TRANSLATE_NOOP("Reason", "needs --f0, the frequency its lines are a quarter wave at"),
+    QT_TRANSLATE_NOOP("Reason", "its lines are designed with its arms, not given"),
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one text, broken to fit the line
+    QT_TRANSLATE_NOOP("Reason", "analysed at --f0 alone: --optimise, --tolerance and "
+                                "--power analyse at DC"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the dissipation would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the tolerated source power would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "these resistors make a circuit that cannot be solved"),

@@ -222,6 +222,9 @@ std::optional<double> readSweepEnd(const std::string& text, Field field, Reader&
 
 void readSweep(const FormFields& fields, Reader& reader, FormReading& reading) {
     reading.f0Hz = reader.quantity(fields.f0, hertz, Field::F0, 0.0).value_or(0.0);
+    if (reading.f0Hz > 0.0) {
+        reading.request.f0Hz = reading.f0Hz; // the networks with lines are designed at it
+    }
     cli::Options options;
     if (fields.flatness.empty()) {
         reader.fail(Field::Flatness, std::string(needed));
@@ -244,7 +247,9 @@ void readSweep(const FormFields& fields, Reader& reader, FormReading& reading) {
 void readObjection(Reader& reader, const FormReading& reading, bool given) {
     if (const auto objection = design::objection(reading.request, given)) {
         using enum design::Objection::Subject;
-        const Field field = objection->subject == Power ? Field::Power : Field::Zout;
+        const Field field = objection->subject == Power       ? Field::Power
+                            : objection->subject == Frequency ? Field::F0
+                                                              : Field::Zout;
         reader.fail(field, objection->reason);
     }
 }
@@ -268,6 +273,8 @@ FormReading readForm(const FormFields& fields) {
     const bool placeable = !design::entryOf(fields.network).armsShuntAtInput.empty();
     request.shuntAt = placeable ? fields.shuntAt : design::ShuntAt::Output;
     request.shuntChosen = placeable;
+    request.root = fields.root;
+    request.lineModel = fields.lineModel;
     readImpedances(fields, reader, request);
     const bool portsRead = reading.errors.empty();
     cli::Options options;

@@ -39,6 +39,9 @@ struct FormFields {
     std::string parasitics;    // with PartsKind::Own, as the command line takes it: "L=1nH,C=50f"
     std::string viaInductance; // each shunt arm's way to ground, with a package or own parts
     std::string f0;            // the design frequency of networks with lines
+    design::Root root = design::Root::Low; // the reflection attenuator's
+    design::LineModel lineModel =
+        design::LineModel::Ideal; // a network's lines, or their equivalent
     std::string flatness = "0.1"; // dB
     std::string sweepFrom = "1MHz";
     std::string sweepTo = "10GHz";

@@ -47,6 +47,8 @@ InputPanel::InputPanel(QWidget* parent)
     , m_mode(new QComboBox(this))
     , m_network(new QComboBox(this))
     , m_shuntAt(new QComboBox(this))
+    , m_root(new QComboBox(this))
+    , m_lineModel(new QComboBox(this))
     , m_minimum(new QCheckBox(tr("Least loss the impe&dances allow"), this))
     , m_series(new QComboBox(this))
     , m_optimise(new QCheckBox(tr("&Optimise: the set closest to the loss"), this))
@@ -68,6 +70,12 @@ InputPanel::InputPanel(QWidget* parent)
     m_shuntAt->addItem(tr("Across the output port"));
     m_shuntAt->addItem(tr("Across the input port"));
     addChoice(network, m_shuntAt, QStringLiteral("shuntAt"), tr("S&hunt arm"));
+    m_root->addItem(tr("Low: arms below Z"));
+    m_root->addItem(tr("High: arms above Z"));
+    addChoice(network, m_root, QStringLiteral("root"), tr("Refl&ection root"));
+    m_lineModel->addItem(tr("Ideal quarter-wave lines"));
+    m_lineModel->addItem(tr("Lumped C-L-C equivalents"));
+    addChoice(network, m_lineModel, QStringLiteral("lineModel"), tr("Line t&ype"));
     addEditor(network, Field::Zin, QStringLiteral("zin"), tr("Z&in (Ω)"), QStringLiteral("75"));
     addEditor(network, Field::Zout, QStringLiteral("zout"), tr("Zo&ut (Ω)"), QStringLiteral("50"));
     addEditor(network, Field::Loss, QStringLiteral("loss"), tr("&Loss (dB)"), QStringLiteral("10"));
@@ -132,7 +140,8 @@ InputPanel::InputPanel(QWidget* parent)
     addChoice(parts, nullptr, QStringLiteral("points"), tr("Points"));
     layout->addStretch(1);
 
-    for (QComboBox* choice : {m_mode, m_network, m_shuntAt, m_series, m_parts}) {
+    for (QComboBox* choice :
+         {m_mode, m_network, m_shuntAt, m_root, m_lineModel, m_series, m_parts}) {
         connect(choice, &QComboBox::currentIndexChanged, this, &InputPanel::updateEnabled);
         connect(choice, &QComboBox::currentIndexChanged, this, &InputPanel::changed);
     }
@@ -201,6 +210,11 @@ void InputPanel::updateEnabled() {
     const FormFields now = fields();
     const bool check = now.mode == Mode::Check;
     m_shuntAt->setEnabled(isL(now.network));
+    // Only the networks of quarter-wave lines have a design frequency, a line model and a root.
+    const bool lines = design::hasLines(now.network);
+    setRowShown(m_lineModel, lines);
+    setRowShown(m_root, now.network == design::Network::Reflection);
+    setRowShown(m_editors.at(Field::F0), lines);
     setRowShown(m_editors.at(Field::Loss), !check);
     setRowShown(m_minimum, !check);
     m_editors.at(Field::Loss)->setEnabled(!now.minimumLoss);
@@ -229,6 +243,9 @@ FormFields InputPanel::fields() const {
     fields.network = static_cast<design::Network>(m_network->currentData().toInt());
     fields.shuntAt =
         m_shuntAt->currentIndex() == 1 ? design::ShuntAt::Input : design::ShuntAt::Output;
+    fields.root = m_root->currentIndex() == 1 ? design::Root::High : design::Root::Low;
+    fields.lineModel =
+        m_lineModel->currentIndex() == 1 ? design::LineModel::Lumped : design::LineModel::Ideal;
     fields.zin = textOf(m_editors.at(Field::Zin));
     fields.zout = textOf(m_editors.at(Field::Zout));
     fields.loss = textOf(m_editors.at(Field::Loss));

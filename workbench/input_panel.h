@@ -52,6 +52,8 @@ private:
     QComboBox* m_mode;
     QComboBox* m_network;
     QComboBox* m_shuntAt;
+    QComboBox* m_root;
+    QComboBox* m_lineModel;
     QCheckBox* m_minimum;
     QComboBox* m_series;
     QCheckBox* m_optimise;

@@ -16,7 +16,7 @@ double decibelsAt(const design::ResponsePoint& point, std::size_t row, std::size
 } // namespace
 
 Curves responseCurves(const design::Report& report, const FormReading& reading) {
-    const design::BuiltNetwork built = design::builtNetworkOf(report, reading.model, reading.f0Hz);
+    const design::BuiltNetwork built = design::builtNetworkOf(report, reading.model);
     Curves curves;
     curves.hz =
         design::frequencyGrid(reading.sweep.fromHz, reading.sweep.toHz, reading.sweep.points, true);
@@ -59,8 +59,7 @@ Outcome evaluateForm(const FormFields& fields) {
         return outcome;
     }
     outcome.curves = responseCurves(*outcome.report, reading);
-    const design::BuiltNetwork built =
-        design::builtNetworkOf(*outcome.report, reading.model, reading.f0Hz);
+    const design::BuiltNetwork built = design::builtNetworkOf(*outcome.report, reading.model);
     outcome.bandwidth = design::usableBandwidth(
         built, design::entryOf(reading.request.network).matched,
         {reading.flatnessDb, reading.request.minReturnLossDb, reading.sweep.toHz});

@@ -8,13 +8,28 @@ constexpr double upperRail = 0.0;
 constexpr double lowerRail = 2.0;
 constexpr double bridgeRail = -1.0;
 constexpr double secondOutputRow = 1.0;
+constexpr double hybridRow = 1.0;
 constexpr double inputPort = 0.0;
 constexpr double outputPort = 4.0;
 
 } // namespace
 
-Point pointOf(design::Node node) {
+Point pointOf(const design::NetworkEntry& entry, design::Node node) {
     using design::Node;
+    if (entry.network == design::Network::QuarterWaveSeries &&
+        (node == Node::Middle || node == Node::MiddleN)) {
+        return {node == Node::Middle ? 1.6 : 2.4, upperRail};
+    }
+    if (entry.network == design::Network::Reflection) {
+        switch (node) {
+        case Node::Middle:
+            return {1.0, hybridRow};
+        case Node::MiddleN:
+            return {3.0, hybridRow};
+        default:
+            break;
+        }
+    }
     switch (node) {
     case Node::In:
         return {1.0, upperRail};
@@ -37,11 +52,12 @@ Point pointOf(design::Node node) {
 }
 
 Schematic schematicOf(const design::NetworkEntry& entry, std::span<const design::ArmEntry> arms) {
-    Schematic schematic{{}, {}, !entry.balanced, false, entry.ports > 2};
+    Schematic schematic{{}, {}, {}, !entry.balanced, false, entry.ports > 2};
+    const auto pointOfNode = [&](design::Node node) { return pointOf(entry, node); };
     for (std::size_t i = 0; i < arms.size(); ++i) {
         const design::ArmEntry& arm = arms[i];
-        const Point from = pointOf(arm.from);
-        Point to = pointOf(arm.to);
+        const Point from = pointOfNode(arm.from);
+        Point to = pointOfNode(arm.to);
         if (arm.to == design::Node::Ground) {
             to.x = from.x; // straight down to the ground rail
         }
@@ -59,8 +75,12 @@ Schematic schematicOf(const design::NetworkEntry& entry, std::span<const design:
             schematic.arms.push_back({i, {from, to}, {}});
         }
     }
+    for (std::size_t i = 0; i < entry.lines.size(); ++i) {
+        schematic.lines.push_back(
+            {i, {pointOfNode(entry.lines[i].from), pointOfNode(entry.lines[i].to)}});
+    }
     if (entry.through) {
-        schematic.wires.push_back({pointOf(design::Node::In), pointOf(design::Node::Out)});
+        schematic.wires.push_back({pointOfNode(design::Node::In), pointOfNode(design::Node::Out)});
     }
     for (const double rail : {upperRail, lowerRail}) {
         if (rail == lowerRail && schematic.grounded) {
@@ -71,7 +91,7 @@ Schematic schematicOf(const design::NetworkEntry& entry, std::span<const design:
         schematic.wires.push_back({{3.0, rail}, {outputPort, rail}});
     }
     if (schematic.secondOutput) {
-        schematic.wires.push_back({pointOf(design::Node::Out2), {outputPort, secondOutputRow}});
+        schematic.wires.push_back({pointOfNode(design::Node::Out2), {outputPort, secondOutputRow}});
     }
     return schematic;
 }

@@ -29,8 +29,15 @@ struct PlacedArm {
     std::vector<Segment> leads; // what joins the body's ends to its nodes, if they are apart
 };
 
+// A quarter-wave line of a network that has them, drawn as a box from node to node.
+struct PlacedLine {
+    std::size_t index; // into the network's lines
+    Segment body;
+};
+
 struct Schematic {
     std::vector<PlacedArm> arms;
+    std::vector<PlacedLine> lines;
     // The ports' leads, the ground rail of an unbalanced network, the wire of one that passes
     // straight through.
     std::vector<Segment> wires;
@@ -40,8 +47,11 @@ struct Schematic {
 };
 
 // The grid point of a node: In, Middle, Out at x 1, 2, 3 on the upper rail (y 0), their
-// lower-leg twins and the ground on the lower rail (y 2), a second output at x 3, y 1.
-[[nodiscard]] Point pointOf(design::Node node);
+// lower-leg twins and the ground on the lower rail (y 2), a second output at x 3, y 1. The
+// networks of lines use the middle nodes as the ends of their lines: a quarter-wave series
+// pad has them side by side on the upper rail, a reflection attenuator's hybrid is a square
+// with the ports on its upper side and the arms' ends on its lower.
+[[nodiscard]] Point pointOf(const design::NetworkEntry& entry, design::Node node);
 
 // `arms` as the network is placed (an L's may be mirrored).
 [[nodiscard]] Schematic schematicOf(const design::NetworkEntry& entry,

@@ -71,6 +71,33 @@ void SchematicView::paintEvent(QPaintEvent* /*event*/) {
     for (const Segment& wire : schematic.wires) {
         painter.drawLine(at(wire.from), at(wire.to));
     }
+    // A line: a long box with a rule along it, named and marked as the quarter wave it is.
+    for (const PlacedLine& line : schematic.lines) {
+        const QPointF from = at(line.body.from);
+        const QPointF to = at(line.body.to);
+        const QPointF middle = (from + to) / 2.0;
+        const bool vertical = std::abs(to.x() - from.x()) < 1.0;
+        const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+        const double half = std::min(length * 0.35, boxLength * unit * 0.7);
+        const double thick = boxLength * unit / 5.0;
+        const QRectF box = vertical
+                               ? QRectF(middle.x() - thick, middle.y() - half, 2 * thick, 2 * half)
+                               : QRectF(middle.x() - half, middle.y() - thick, 2 * half, 2 * thick);
+        painter.drawLine(from, to);
+        painter.fillRect(box, palette().color(QPalette::Base));
+        painter.drawRect(box);
+        painter.drawLine(vertical ? QLineF(middle.x(), box.top(), middle.x(), box.bottom())
+                                  : QLineF(box.left(), middle.y(), box.right(), middle.y()));
+        const QString label =
+            QString::fromLatin1(entry.lines[line.index].name) + QStringLiteral(" \u03bb/4");
+        const QSizeF size = metrics.size(0, label);
+        const QRectF text = vertical
+                                ? QRectF(box.right() + thick / 2, middle.y() - size.height() / 2,
+                                         size.width() + 2, size.height())
+                                : QRectF(middle.x() - size.width() / 2, box.bottom() + thick / 3,
+                                         size.width() + 2, size.height());
+        painter.drawText(text, vertical ? Qt::AlignLeft : Qt::AlignHCenter, label);
+    }
     for (const PlacedArm& arm : schematic.arms) {
         for (const Segment& lead : arm.leads) {
             painter.drawLine(at(lead.from), at(lead.to));
@@ -114,7 +141,7 @@ void SchematicView::paintEvent(QPaintEvent* /*event*/) {
     const QString output = tr("Zout");
     painter.setBrush(palette().color(QPalette::Base));
     if (schematic.secondOutput) {
-        const QPointF second = at({4.0, pointOf(design::Node::Out2).y});
+        const QPointF second = at({4.0, pointOf(entry, design::Node::Out2).y});
         painter.drawEllipse(second, unit / 20, unit / 20);
         painter.drawText(QRectF(second.x() - unit, second.y() + metrics.height() * 0.3, 2 * unit,
                                 metrics.height()),

@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "--line 'coax': not one of ideal, lumped"},
         Refusal{"quarter_wave_between_unequal_impedances",
                 {"quarter-wave-shunt", "--zin", "50", "--zout", "75", "--db", "10", "--f0", "1G"},
-                "quarter-wave-shunt: --zin 50 and --zout 75 differ, and a quarter-wave shunt is "
-                "matched only between equal impedances"},
+                "quarter-wave-shunt: --zin 50 and --zout 75 differ, and a quarter-wave shunt "
+                "attenuator is matched only between equal impedances"},
         Refusal{"reflection_tolerance",
                 {"reflection", "--zin", "50", "--zout", "50", "--db", "10", "--f0", "1G",
                  "--tolerance", "1"},

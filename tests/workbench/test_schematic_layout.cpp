@@ -47,16 +47,24 @@ TEST_P(SchematicOf, every_arm_joins_its_own_nodes_and_none_overlaps) {
     EXPECT_EQ(schematic.secondOutput, entry.ports == 3);
     for (const PlacedArm& arm : schematic.arms) {
         const design::ArmEntry& placed = arms[arm.index];
-        EXPECT_EQ(joined(arm, true), pointOf(placed.from)) << placed.name;
+        EXPECT_EQ(joined(arm, true), pointOf(entry, placed.from)) << placed.name;
         const Point to = joined(arm, false);
         if (placed.to == design::Node::Ground) {
-            EXPECT_EQ(to.y, pointOf(design::Node::Ground).y) << placed.name;
-            EXPECT_EQ(to.x, pointOf(placed.from).x) << placed.name << " runs straight down";
+            EXPECT_EQ(to.y, pointOf(entry, design::Node::Ground).y) << placed.name;
+            EXPECT_EQ(to.x, pointOf(entry, placed.from).x) << placed.name << " runs straight down";
         } else {
-            EXPECT_EQ(to, pointOf(placed.to)) << placed.name;
+            EXPECT_EQ(to, pointOf(entry, placed.to)) << placed.name;
         }
         const bool vertical = arm.body.from.x == arm.body.to.x;
         EXPECT_EQ(vertical, placed.kind == "shunt") << placed.name;
+    }
+    // Every line from its node to its node, none of zero length.
+    ASSERT_EQ(schematic.lines.size(), entry.lines.size());
+    for (const PlacedLine& line : schematic.lines) {
+        const design::LineEntry& placed = entry.lines[line.index];
+        EXPECT_EQ(line.body.from, pointOf(entry, placed.from)) << placed.name;
+        EXPECT_EQ(line.body.to, pointOf(entry, placed.to)) << placed.name;
+        EXPECT_FALSE(line.body.from == line.body.to) << placed.name;
     }
     for (std::size_t i = 0; i < schematic.arms.size(); ++i) {
         for (std::size_t j = i + 1; j < schematic.arms.size(); ++j) {

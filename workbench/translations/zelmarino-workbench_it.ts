@@ -91,6 +91,22 @@
         <source>from the input port to the second output port</source>
         <translation>dalla porta d&apos;ingresso alla seconda porta d&apos;uscita</translation>
     </message>
+    <message>
+        <source>series from the input port to the line</source>
+        <translation>in serie dalla porta d&apos;ingresso alla linea</translation>
+    </message>
+    <message>
+        <source>series from the line to the output port</source>
+        <translation>in serie dalla linea alla porta d&apos;uscita</translation>
+    </message>
+    <message>
+        <source>from the hybrid&apos;s through port to ground</source>
+        <translation>dalla porta diretta dell&apos;ibrido a massa</translation>
+    </message>
+    <message>
+        <source>from the hybrid&apos;s coupled port to ground</source>
+        <translation>dalla porta accoppiata dell&apos;ibrido a massa</translation>
+    </message>
 </context>
 <context>
     <name>Check</name>
@@ -176,6 +192,18 @@
     <message>
         <source>Two-resistor splitter</source>
         <translation>Divisore a due resistori</translation>
+    </message>
+    <message>
+        <source>Quarter-wave series attenuator</source>
+        <translation>Attenuatore serie a quarto d&apos;onda</translation>
+    </message>
+    <message>
+        <source>Quarter-wave shunt attenuator</source>
+        <translation>Attenuatore parallelo a quarto d&apos;onda</translation>
+    </message>
+    <message>
+        <source>Reflection attenuator</source>
+        <translation>Attenuatore a riflessione</translation>
     </message>
 </context>
 <context>
@@ -299,6 +327,30 @@
     <message>
         <source>a two-resistor splitter is matched only between equal impedances</source>
         <translation>un divisore a due resistori è adattato solo tra impedenze uguali</translation>
+    </message>
+    <message>
+        <source>a quarter-wave series attenuator is matched only between equal impedances</source>
+        <translation>un attenuatore serie a quarto d&apos;onda è adattato solo fra impedenze uguali</translation>
+    </message>
+    <message>
+        <source>a quarter-wave shunt attenuator is matched only between equal impedances</source>
+        <translation>un attenuatore parallelo a quarto d&apos;onda è adattato solo fra impedenze uguali</translation>
+    </message>
+    <message>
+        <source>a reflection attenuator is matched only between equal impedances</source>
+        <translation>un attenuatore a riflessione è adattato solo fra impedenze uguali</translation>
+    </message>
+    <message>
+        <source>needs --f0, the frequency its lines are a quarter wave at</source>
+        <translation>serve la frequenza di progetto f0, alla quale le sue linee sono un quarto d&apos;onda</translation>
+    </message>
+    <message>
+        <source>analysed at --f0 alone: --optimise, --tolerance and --power analyse at DC</source>
+        <translation>si analizza solo a f0: ottimizzazione, tolleranza e potenza analizzano in continua</translation>
+    </message>
+    <message>
+        <source>its lines are designed with its arms, not given</source>
+        <translation>le sue linee si progettano insieme ai rami, non si danno</translation>
     </message>
 </context>
 <context>
@@ -446,6 +498,30 @@
     <message>
         <source>&amp;Via to ground (H)</source>
         <translation>&amp;Via verso massa (H)</translation>
+    </message>
+    <message>
+        <source>Low: arms below Z</source>
+        <translation>Bassa: rami sotto Z</translation>
+    </message>
+    <message>
+        <source>High: arms above Z</source>
+        <translation>Alta: rami sopra Z</translation>
+    </message>
+    <message>
+        <source>Refl&amp;ection root</source>
+        <translation>Radice della riflessio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Ideal quarter-wave lines</source>
+        <translation>Linee ideali a quarto d&apos;onda</translation>
+    </message>
+    <message>
+        <source>Lumped C-L-C equivalents</source>
+        <translation>Equivalenti concentrati C-L-C</translation>
+    </message>
+    <message>
+        <source>Line t&amp;ype</source>
+        <translation>Tipo di line&amp;a</translation>
     </message>
 </context>
 <context>
