@@ -1,10 +1,14 @@
 // The schematic's places for every network of the catalogue: each arm between its nodes,
 // none on top of another.
+#include "tests/workbench/case_name.h"
 #include "workbench/schematic_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace zelmarino::workbench {
 namespace {
@@ -12,14 +16,17 @@ namespace {
 struct Placement {
     design::Network network;
     design::ShuntAt shunt;
+    std::string name; // the case's: the command's name, and how an L is placed
 };
 
 std::vector<Placement> placements() {
     std::vector<Placement> all;
     for (const design::NetworkEntry& entry : design::catalogue()) {
-        all.push_back({entry.network, design::ShuntAt::Output});
+        std::string name(entry.command);
+        std::replace(name.begin(), name.end(), '-', '_');
+        all.push_back({entry.network, design::ShuntAt::Output, name});
         if (!entry.armsShuntAtInput.empty()) {
-            all.push_back({entry.network, design::ShuntAt::Input});
+            all.push_back({entry.network, design::ShuntAt::Input, name + "_shunt_at_input"});
         }
     }
     return all;
@@ -78,15 +85,7 @@ TEST_P(SchematicOf, every_arm_joins_its_own_nodes_and_none_overlaps) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, SchematicOf, ::testing::ValuesIn(placements()),
-                         [](const ::testing::TestParamInfo<Placement>& param) {
-                             std::string name(design::entryOf(param.param.network).command);
-                             for (char& c : name) {
-                                 c = c == '-' ? '_' : c;
-                             }
-                             return name + (param.param.shunt == design::ShuntAt::Input
-                                                ? "_shunt_at_input"
-                                                : "");
-                         });
+                         testing::CaseName());
 
 } // namespace
 } // namespace zelmarino::workbench
