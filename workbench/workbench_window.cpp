@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
@@ -89,8 +90,12 @@ WorkbenchWindow::WorkbenchWindow(QWidget* parent)
     statusBar();
     connect(m_inputs, &InputPanel::changed, this, &WorkbenchWindow::recompute);
     recompute();
+    // Room for the form, the tables and the plot at once, but never more than the screen
+    // has: the form scrolls and the splitters give way on a small one.
     const int unit = fontMetrics().height();
-    resize(unit * 90, unit * 56);
+    const QSize wanted(unit * 90, unit * 56);
+    const QScreen* display = screen();
+    resize(display != nullptr ? wanted.boundedTo(display->availableGeometry().size()) : wanted);
 }
 
 void WorkbenchWindow::addMenus() {
