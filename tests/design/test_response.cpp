@@ -219,7 +219,7 @@ TEST(Response, grids_end_where_asked_in_even_steps) {
     // Whole decades land on their powers of ten, which the reports print as 1 GHz, not 1000 MHz.
     const std::vector<double> decades = frequencyGrid(1e6, 1e10, 4001, true);
     for (std::size_t i = 0; i < decades.size(); i += 1000) {
-        EXPECT_EQ(decades[i], std::pow(10.0, 6 + static_cast<double>(i / 1000))) << i;
+        EXPECT_EQ(decades[i], std::pow(10.0, 6.0 + static_cast<double>(i) / 1000.0)) << i;
     }
 }
 
