@@ -1,10 +1,11 @@
 #include "design/ac_circuit.h"
 
 #include "design/elimination.h"
+#include "design/node_groups.h"
+#include "design/zero_frequency.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 #include <utility>
 
@@ -14,7 +15,7 @@ namespace {
 
 using namespace std::complex_literals;
 
-constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
+constexpr std::size_t none = noUnknown;
 
 // 1 / z as inverseOf forms it, or by the library's division where the square of its size
 // would overflow or vanish.
@@ -25,27 +26,6 @@ Complex inverse(Complex z) {
     }
     return inverseOf(z);
 }
-
-// Nodes joined, as a small union-find.
-class Groups {
-public:
-    explicit Groups(std::size_t nodes)
-        : m_parent(nodes) {
-        for (std::size_t i = 0; i < nodes; ++i) {
-            m_parent[i] = i;
-        }
-    }
-    [[nodiscard]] std::size_t root(std::size_t node) const {
-        while (m_parent.at(node) != node) {
-            node = m_parent.at(node);
-        }
-        return node;
-    }
-    void join(std::size_t a, std::size_t b) { m_parent.at(root(a)) = root(b); }
-
-private:
-    std::vector<std::size_t> m_parent;
-};
 
 struct Admittance {
     NodeId a;
@@ -64,7 +44,7 @@ struct LineAt {
     [[nodiscard]] bool chained() const { return std::abs(sine) < 0.1; }
 };
 
-std::size_t nodeCountOf(const AcCircuit& circuit, std::span<const Admittance> terminations,
+std::size_t nodeCountOf(const AcCircuit& circuit, std::span<const PortTermination> terminations,
                         std::span<const std::vector<AcInjection>> columns) {
     NodeId highest = groundNode;
     for (const Branch& b : circuit.branches) {
@@ -76,8 +56,8 @@ std::size_t nodeCountOf(const AcCircuit& circuit, std::span<const Admittance> te
     for (const ModelledResistor& r : circuit.resistors) {
         highest = std::max({highest, r.from, r.to});
     }
-    for (const Admittance& t : terminations) {
-        highest = std::max({highest, t.a, t.b});
+    for (const PortTermination& t : terminations) {
+        highest = std::max({highest, t.node, t.returnNode});
     }
     for (const auto& column : columns) {
         for (const AcInjection& injection : column) {
@@ -157,11 +137,12 @@ bool isValid(const AcCircuit& circuit, double hz) {
 
 // The circuit with `terminations` added, solved for each column of injections: every node's
 // voltage, per column. A part with no path to the ground is referred to the first of
-// `references` in it, else to its lowest node.
+// `references` in it, else to its lowest node. At 0 Hz a circuit of resistors alone is solved
+// as the two-port analysis solves it, keeping each column's `wanted` node most precise.
 std::optional<std::vector<std::vector<Complex>>>
-solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> terminations,
-             std::span<const NodeId> references,
-             std::span<const std::vector<AcInjection>> columns) {
+solveColumns(const AcCircuit& circuit, double hz, std::span<const PortTermination> terminations,
+             std::span<const NodeId> references, std::span<const std::vector<AcInjection>> columns,
+             std::span<const WantedPort> wanted) {
     if (!isValid(circuit, hz)) {
         return std::nullopt;
     }
@@ -172,8 +153,11 @@ solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> te
     }
 
     // Wires are merged, as the two-port analysis merges them, so that they stay exact.
-    Groups wired(nodes);
-    std::vector<Admittance> admittances(terminations.begin(), terminations.end());
+    NodeGroups wired(nodes);
+    std::vector<Admittance> admittances;
+    for (const PortTermination& t : terminations) {
+        admittances.push_back({t.node, t.returnNode, 1.0 / t.ohms});
+    }
     const auto admit = [&](NodeId from, NodeId to, std::optional<Complex> y) {
         if (!y) {
             wired.join(from, to);
@@ -195,7 +179,7 @@ solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> te
     }
 
     // What touches what; a line joins each side's terminals but not its two sides.
-    Groups joined = wired;
+    NodeGroups joined = wired;
     for (const Admittance& y : admittances) {
         joined.join(y.a, y.b);
     }
@@ -203,22 +187,8 @@ solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> te
         joined.join(l.in, l.inReturn);
         joined.join(l.out, l.outReturn);
     }
-    const std::size_t groundPart = joined.root(groundNode);
-    std::vector<bool> referred(nodes, false);
-    const auto refer = [&](NodeId node) {
-        const std::size_t part = joined.root(node);
-        if (part != groundPart && !referred[part]) {
-            referred[part] = true;
-            wired.join(node, groundNode);
-        }
-    };
-    for (const NodeId node : references) {
-        refer(node);
-    }
-    for (NodeId node = 0; node < nodes; ++node) {
-        refer(node);
-    }
     // A floating part is measured from one of its nodes only if what enters it leaves it.
+    const std::size_t groundPart = joined.root(groundNode);
     for (const auto& column : columns) {
         std::vector<Complex> net(nodes);
         std::vector<double> total(nodes);
@@ -234,22 +204,19 @@ solveColumns(const AcCircuit& circuit, double hz, std::span<const Admittance> te
         }
     }
 
-    const std::size_t ground = wired.root(groundNode);
-    std::vector<std::size_t> unknownOf(nodes, none); // of each node
-    std::vector<std::size_t> unknownOfGroup(nodes, none);
-    std::size_t unknowns = 0;
-    for (NodeId node = 0; node < nodes; ++node) {
-        const std::size_t group = wired.root(node);
-        if (group != ground) {
-            if (unknownOfGroup[group] == none) {
-                unknownOfGroup[group] = unknowns++;
-            }
-            unknownOf[node] = unknownOfGroup[group];
-        }
+    if (hz == 0.0 && solvableAsResistors(circuit, nodes, columns)) {
+        return solveAsResistors(circuit, terminations, {wired, joined, references}, columns,
+                                wanted);
     }
-    const std::size_t voltages = unknowns;
-    unknowns += 2 * static_cast<std::size_t>(std::count_if(
-                        lines.begin(), lines.end(), [](const LineAt& l) { return l.chained(); }));
+    referFloatingParts(joined, wired, references);
+
+    const Unknowns numbered = unknownsOf(wired);
+    const std::vector<std::size_t>& unknownOf = numbered.of;
+    const std::size_t voltages = numbered.count;
+    const std::size_t unknowns =
+        voltages +
+        2 * static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(),
+                                                   [](const LineAt& l) { return l.chained(); }));
 
     System system(unknowns, columns.size());
     for (const Admittance& y : admittances) {
@@ -369,7 +336,7 @@ AcCircuit acCircuitOf(std::span<const Resistor> resistors) {
 std::optional<std::vector<Complex>> solveAc(const AcCircuit& circuit, double hz,
                                             std::span<const AcInjection> injections) {
     const std::vector<AcInjection> column(injections.begin(), injections.end());
-    const auto solution = solveColumns(circuit, hz, {}, {}, std::span(&column, 1));
+    const auto solution = solveColumns(circuit, hz, {}, {}, std::span(&column, 1), {});
     if (!solution) {
         return std::nullopt;
     }
@@ -378,20 +345,25 @@ std::optional<std::vector<Complex>> solveAc(const AcCircuit& circuit, double hz,
 
 std::optional<PortMatrix> acSParameters(const AcCircuit& circuit, std::span<const AcPort> ports,
                                         double hz) {
-    std::vector<Admittance> terminations;
+    std::vector<PortTermination> terminations;
     std::vector<NodeId> references;
+    std::vector<WantedPort> wanted; // for each port driven, the next port
     std::vector<std::vector<AcInjection>> columns;
     for (const AcPort& port : ports) {
         if (!(port.referenceOhms > 0.0) || !std::isfinite(port.referenceOhms)) {
             return std::nullopt;
         }
-        terminations.push_back({port.node, port.returnNode, 1.0 / port.referenceOhms});
+        terminations.push_back({port.node, port.returnNode, port.referenceOhms});
         references.push_back(port.returnNode);
         // A source of 1 V behind the reference, in its Norton form.
         const double amps = 1.0 / port.referenceOhms;
         columns.push_back({{port.node, amps}, {port.returnNode, -amps}});
     }
-    const auto solutions = solveColumns(circuit, hz, terminations, references, columns);
+    for (std::size_t j = 0; j < ports.size(); ++j) {
+        const AcPort& next = ports[(j + 1) % ports.size()];
+        wanted.push_back({next.node, next.returnNode});
+    }
+    const auto solutions = solveColumns(circuit, hz, terminations, references, columns, wanted);
     if (!solutions) {
         return std::nullopt;
     }

@@ -1,7 +1,8 @@
 // Nodal analysis at any frequency: circuits of resistors, inductors, capacitors and ideal
 // lossless transmission lines between numbered nodes, solved in complex arithmetic, and the
-// scattering parameters of any number of ports. A resistor network at 0 Hz is what
-// design/circuit.h and design/s_parameters.h analyse; this analysis must agree with them there.
+// scattering parameters of any number of ports. At 0 Hz a circuit without lines is resistors
+// alone, and is solved by the two-port analysis's own solver (design/circuit.h): its DC
+// answers are that analysis's, a pad of great loss's small output voltage included.
 #pragma once
 
 #include "design/circuit.h"

@@ -1,36 +1,18 @@
 #include "design/ac_sweep.h"
 
 #include "design/elimination.h"
+#include "design/node_groups.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
-#include <numeric>
 #include <utility>
 
 namespace zelmarino::design {
 
 namespace {
 
-constexpr std::size_t none = std::numeric_limits<std::size_t>::max();
-
-// Nodes joined, as a small union-find.
-struct Joined {
-    std::vector<std::size_t> parent;
-
-    explicit Joined(std::size_t nodes)
-        : parent(nodes) {
-        std::iota(parent.begin(), parent.end(), std::size_t{0});
-    }
-    [[nodiscard]] std::size_t root(std::size_t node) const {
-        while (parent.at(node) != node) {
-            node = parent.at(node);
-        }
-        return node;
-    }
-    void join(std::size_t a, std::size_t b) { parent.at(root(a)) = root(b); }
-};
+constexpr std::size_t none = noUnknown;
 
 // What a branch is at every frequency above 0 Hz.
 enum class Above { Wire, Open, Admittance };
@@ -80,7 +62,7 @@ PortSweep::PortSweep(AcCircuit circuit, std::span<const AcPort> ports)
         return;
     }
     const std::size_t nodes = nodeCountOf(m_circuit, m_ports);
-    Joined wired(nodes);
+    NodeGroups wired(nodes);
     std::vector<Stamp> stamps; // with nodes, not yet unknowns
     // In the order acSParameters stamps them, so that both add alike.
     for (std::size_t i = 0; i < m_ports.size(); ++i) {
@@ -103,37 +85,18 @@ PortSweep::PortSweep(AcCircuit circuit, std::span<const AcPort> ports)
     }
     // A part with no path to the ground is referred to the first port's return in it, else to
     // its lowest node, as acSParameters refers it.
-    Joined joined = wired;
+    NodeGroups joined = wired;
     for (const Stamp& s : stamps) {
         joined.join(s.a, s.b);
     }
-    const std::size_t groundPart = joined.root(groundNode);
-    std::vector<bool> referred(nodes, false);
-    const auto refer = [&](NodeId node) {
-        const std::size_t part = joined.root(node);
-        if (part != groundPart && !referred[part]) {
-            referred[part] = true;
-            wired.join(node, groundNode);
-        }
-    };
+    std::vector<NodeId> returns;
     for (const AcPort& p : m_ports) {
-        refer(p.returnNode);
+        returns.push_back(p.returnNode);
     }
-    for (NodeId node = 0; node < nodes; ++node) {
-        refer(node);
-    }
-    const std::size_t ground = wired.root(groundNode);
-    m_unknownOf.assign(nodes, none);
-    std::vector<std::size_t> unknownOfGroup(nodes, none);
-    for (NodeId node = 0; node < nodes; ++node) {
-        const std::size_t group = wired.root(node);
-        if (group != ground) {
-            if (unknownOfGroup[group] == none) {
-                unknownOfGroup[group] = m_unknowns++;
-            }
-            m_unknownOf[node] = unknownOfGroup[group];
-        }
-    }
+    referFloatingParts(joined, wired, returns);
+    Unknowns numbered = unknownsOf(wired);
+    m_unknownOf = std::move(numbered.of);
+    m_unknowns = numbered.count;
     if (m_unknowns > mostUnknowns) {
         return;
     }

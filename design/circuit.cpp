@@ -8,17 +8,20 @@ namespace zelmarino::design {
 
 namespace {
 
-constexpr std::size_t nodeCount = std::tuple_size_v<NodeVoltages>;
-
+// A node's index: the two-port analysis's named nodes in their order, or a number.
 std::size_t indexOf(Node node) {
     return static_cast<std::size_t>(node);
 }
 
-// Nodes joined by wires, as a tiny union-find.
-class Groups {
+std::size_t indexOf(std::size_t node) {
+    return node;
+}
+
+// Nodes joined by wires, as a tiny union-find of the N nodes of a circuit.
+template <std::size_t N> class Groups {
 public:
     Groups() {
-        for (std::size_t i = 0; i < nodeCount; ++i) {
+        for (std::size_t i = 0; i < N; ++i) {
             m_parent.at(i) = i;
         }
     }
@@ -31,26 +34,27 @@ public:
     void join(std::size_t a, std::size_t b) { m_parent.at(root(a)) = root(b); }
 
 private:
-    std::array<std::size_t, nodeCount> m_parent{};
+    std::array<std::size_t, N> m_parent{};
 };
 
-// At most the nodes other than the ground are unknown.
-constexpr std::size_t maxUnknowns = nodeCount - 1;
-using PerUnknown = std::array<double, maxUnknowns>;
+// At most the nodes other than the ground are unknown: M of them.
+template <std::size_t M> using PerUnknown = std::array<double, M>;
 
 // The network between the unknowns: the conductance joining each pair, and each one's
 // conductance to the ground.
-struct Conductances {
-    std::array<PerUnknown, maxUnknowns> between{};
-    PerUnknown toGround{};
+template <std::size_t M> struct Conductances {
+    std::array<PerUnknown<M>, M> between{};
+    PerUnknown<M> toGround{};
 };
 
 // Gaussian elimination with partial pivoting, for networks with negative resistors, whose
 // matrix may need it. Each row is first divided by its largest conductance, so that a node
 // joined by a milliohm and one joined by a megohm are judged alike when a pivot is too small
 // to trust.
-std::optional<PerUnknown> solvePivoting(const Conductances& g, const PerUnknown& injected,
-                                        std::size_t n) {
+template <std::size_t M>
+std::optional<PerUnknown<M>> solvePivoting(const Conductances<M>& g, const PerUnknown<M>& injected,
+                                           std::size_t n) {
+    constexpr std::size_t maxUnknowns = M;
     using Row = std::array<double, maxUnknowns + 1>; // the conductances, then the current
     std::array<Row, maxUnknowns> rows{};
     for (std::size_t i = 0; i < n; ++i) {
@@ -92,7 +96,7 @@ std::optional<PerUnknown> solvePivoting(const Conductances& g, const PerUnknown&
             rows[r][maxUnknowns] -= factor * rows[col][maxUnknowns];
         }
     }
-    PerUnknown x{};
+    PerUnknown<M> x{};
     for (std::size_t i = n; i-- > 0;) {
         double sum = rows[i][maxUnknowns];
         for (std::size_t j = i + 1; j < n; ++j) {
@@ -108,11 +112,11 @@ std::optional<PerUnknown> solvePivoting(const Conductances& g, const PerUnknown&
 // summed per node: when a node is reduced away, its sources pass to its neighbours in
 // positive shares, where a current into the node and out of its neighbour, summed, would
 // leave a small difference of large numbers at every step after.
-class Sources {
+template <std::size_t M> class Sources {
 public:
     // Pairs each current into a node with currents out of others, so that a source and its
     // return, such as a floating port's two terminals, become one source between them.
-    Sources(PerUnknown injected, std::size_t n)
+    Sources(PerUnknown<M> injected, std::size_t n)
         : m_ground(n) {
         std::fill_n(m_amps.begin(), (n + 1) * (n + 1), 0.0);
         for (std::size_t into = 0; into < n; ++into) {
@@ -138,7 +142,7 @@ public:
     // left, then the ground) in proportion to the conductances joining them to it
     // (`perSiemens` is one over their total), and gives the net current it carried. A source
     // that would run from a node into itself drives nothing and is dropped.
-    double passOn(std::size_t k, std::span<const std::size_t> around, const Conductances& g,
+    double passOn(std::size_t k, std::span<const std::size_t> around, const Conductances<M>& g,
                   double perSiemens) {
         double into = 0.0;
         double outOf = 0.0;
@@ -169,19 +173,20 @@ private:
     }
 
     std::size_t m_ground;
-    std::array<double, (maxUnknowns + 1) * (maxUnknowns + 1)> m_amps; // set in the constructor
+    std::array<double, (M + 1) * (M + 1)> m_amps; // set in the constructor
 };
 
 // The order of reduction: the unknowns, then the ground (numbered n) as if reduced last.
-using Order = std::array<std::size_t, maxUnknowns + 1>;
+template <std::size_t M> using Order = std::array<std::size_t, M + 1>;
 
 // Farthest first from the wanted node and the ground: the sources then pass towards both
 // in positive shares, and the wanted node, reduced last, has its voltage straight from the
 // currents that reach it, not as a difference of larger voltages. The distances come from a
 // breadth-first search that starts at the wanted node and at the nodes next to the ground.
-Order eliminationOrder(const Conductances& g, std::size_t n, std::size_t wanted) {
-    std::array<std::size_t, maxUnknowns> nearestFirst{};
-    std::array<bool, maxUnknowns> seen{};
+template <std::size_t M>
+Order<M> eliminationOrder(const Conductances<M>& g, std::size_t n, std::size_t wanted) {
+    std::array<std::size_t, M> nearestFirst{};
+    std::array<bool, M> seen{};
     std::size_t found = 0;
     if (wanted < n) {
         nearestFirst[found++] = wanted;
@@ -203,7 +208,7 @@ Order eliminationOrder(const Conductances& g, std::size_t n, std::size_t wanted)
     }
     // Nodes joined to neither come first; a part that floats is found unsolvable whatever
     // the order, when its last node is reduced with nothing left to join it to.
-    Order order{};
+    Order<M> order{};
     std::size_t at = 0;
     for (std::size_t i = 0; i < n; ++i) {
         if (!seen[i]) {
@@ -222,12 +227,13 @@ Order eliminationOrder(const Conductances& g, std::size_t n, std::size_t wanted)
 // adds to theirs. Every total is then a sum of positive terms and never the difference that
 // elimination forms on the diagonal, which loses all precision where a milliohm shunt joins
 // a floating network's legs. Unsolvable only where a node has no path to the ground.
-std::optional<PerUnknown> solvePositive(Conductances& g, const PerUnknown& injected, std::size_t n,
-                                        std::size_t wanted) {
-    const Order order = eliminationOrder(g, n, wanted);
-    Sources sources(injected, n);
-    PerUnknown perSiemens{};
-    PerUnknown current{};
+template <std::size_t M>
+std::optional<PerUnknown<M>> solvePositive(Conductances<M>& g, const PerUnknown<M>& injected,
+                                           std::size_t n, std::size_t wanted) {
+    const Order<M> order = eliminationOrder(g, n, wanted);
+    Sources<M> sources(injected, n);
+    PerUnknown<M> perSiemens{};
+    PerUnknown<M> current{};
     for (std::size_t step = 0; step < n; ++step) {
         const std::size_t k = order[step];
         const auto around = std::span(order).subspan(step + 1, n - step); // the ground last
@@ -252,7 +258,7 @@ std::optional<PerUnknown> solvePositive(Conductances& g, const PerUnknown& injec
         }
     }
     // Each node's voltage from its current and the nodes reduced after it, last first.
-    PerUnknown x{};
+    PerUnknown<M> x{};
     for (std::size_t step = n; step-- > 0;) {
         const std::size_t k = order[step];
         double sum = current[k];
@@ -264,24 +270,16 @@ std::optional<PerUnknown> solvePositive(Conductances& g, const PerUnknown& injec
     return x;
 }
 
-} // namespace
-
-Node returnOf(Node port, std::span<const Resistor> network) {
-    const Node lower = port == Node::In ? Node::InN : Node::OutN;
-    for (const Resistor& r : network) {
-        if (r.from == lower || r.to == lower) {
-            return lower;
-        }
-    }
-    return Node::Ground;
-}
-
-std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
-                                       std::span<const Injection> injections, Node wanted) {
-    Groups groups;
+// The analysis of a circuit of N nodes, the ground first, its resistors and injections naming
+// them as R and I do: Node or a number.
+template <std::size_t N, typename R, typename I>
+std::optional<std::array<double, N>>
+solveCircuit(std::span<const R> resistors, std::span<const I> injections, std::size_t wanted) {
+    constexpr std::size_t nodeCount = N;
+    Groups<N> groups;
     std::array<bool, nodeCount> touched{};
     bool negative = false;
-    for (const Resistor& r : resistors) {
+    for (const R& r : resistors) {
         touched.at(indexOf(r.from)) = true;
         touched.at(indexOf(r.to)) = true;
         if (r.ohms == 0.0) {
@@ -289,7 +287,7 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
         }
         negative = negative || r.ohms < 0.0;
     }
-    const std::size_t ground = groups.root(indexOf(Node::Ground));
+    const std::size_t ground = groups.root(0);
 
     // One unknown per group of touched nodes, other than the ground's.
     constexpr std::size_t none = nodeCount;
@@ -307,10 +305,10 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
             unknownOf[node] = unknownOfGroup[group];
         }
     }
-    const auto unknownAt = [&](Node node) { return unknownOf.at(indexOf(node)); };
+    const auto unknownAt = [&](auto node) { return unknownOf.at(indexOf(node)); };
 
-    Conductances g;
-    for (const Resistor& r : resistors) {
+    Conductances<N - 1> g;
+    for (const R& r : resistors) {
         const std::size_t a = unknownAt(r.from);
         const std::size_t b = unknownAt(r.to);
         if (r.ohms == 0.0 || a == b) {
@@ -324,8 +322,8 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
             g.between.at(b).at(a) += conductance;
         }
     }
-    PerUnknown injected{};
-    for (const Injection& injection : injections) {
+    PerUnknown<N - 1> injected{};
+    for (const I& injection : injections) {
         const std::size_t a = unknownAt(injection.node);
         if (a == none) {
             if (groups.root(indexOf(injection.node)) != ground) {
@@ -336,12 +334,13 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
         injected.at(a) += injection.amps;
     }
 
+    const std::size_t wantedUnknown = wanted < N ? unknownOf.at(wanted) : none;
     const auto solution = negative ? solvePivoting(g, injected, unknowns)
-                                   : solvePositive(g, injected, unknowns, unknownAt(wanted));
+                                   : solvePositive(g, injected, unknowns, wantedUnknown);
     if (!solution) {
         return std::nullopt;
     }
-    NodeVoltages voltages{};
+    std::array<double, N> voltages{};
     for (std::size_t node = 0; node < nodeCount; ++node) {
         voltages[node] = unknownOf[node] == none ? 0.0 : solution->at(unknownOf[node]);
     }
@@ -351,6 +350,42 @@ std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
         }
     }
     return voltages;
+}
+
+} // namespace
+
+Node returnOf(Node port, std::span<const Resistor> network) {
+    const Node lower = port == Node::In ? Node::InN : Node::OutN;
+    for (const Resistor& r : network) {
+        if (r.from == lower || r.to == lower) {
+            return lower;
+        }
+    }
+    return Node::Ground;
+}
+
+std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
+                                       std::span<const Injection> injections, Node wanted) {
+    return solveCircuit<std::tuple_size_v<NodeVoltages>>(resistors, injections, indexOf(wanted));
+}
+
+std::optional<std::vector<double>> solveNumberedNodes(std::span<const NumberedResistor> resistors,
+                                                      std::span<const NumberedInjection> injections,
+                                                      std::size_t nodes, std::size_t wanted) {
+    const auto within = [nodes](std::size_t node) { return node < nodes; };
+    const bool named =
+        std::all_of(resistors.begin(), resistors.end(),
+                    [&](const NumberedResistor& r) { return within(r.from) && within(r.to); }) &&
+        std::all_of(injections.begin(), injections.end(),
+                    [&](const NumberedInjection& i) { return within(i.node); });
+    if (nodes > mostNumberedNodes || !named) {
+        return std::nullopt;
+    }
+    const auto voltages = solveCircuit<mostNumberedNodes>(resistors, injections, wanted);
+    if (!voltages) {
+        return std::nullopt;
+    }
+    return std::vector<double>(voltages->begin(), voltages->begin() + static_cast<long>(nodes));
 }
 
 } // namespace zelmarino::design

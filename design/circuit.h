@@ -5,8 +5,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace zelmarino::design {
 
@@ -37,6 +39,28 @@ using NodeVoltages = std::array<double, 8>; // indexed by Node; the ground is 0
 [[nodiscard]] std::optional<NodeVoltages> solveNodes(std::span<const Resistor> resistors,
                                                      std::span<const Injection> injections,
                                                      Node wanted = Node::Ground);
+
+// The same analysis for a circuit whose nodes are numbered, the ground 0, as the frequency
+// analysis numbers them: what it solves at 0 Hz, where its circuit is resistors alone.
+struct NumberedResistor {
+    std::size_t from;
+    std::size_t to;
+    double ohms;
+};
+
+struct NumberedInjection {
+    std::size_t node;
+    double amps;
+};
+
+inline constexpr std::size_t mostNumberedNodes = 24;
+
+// Every node's voltage, for `nodes` nodes; nothing as for solveNodes, or for more than
+// mostNumberedNodes or a node beyond them.
+[[nodiscard]] std::optional<std::vector<double>>
+solveNumberedNodes(std::span<const NumberedResistor> resistors,
+                   std::span<const NumberedInjection> injections, std::size_t nodes,
+                   std::size_t wanted);
 
 // A port's other terminal: the ground, or for a balanced network (one that touches InN or
 // OutN) the port's twin in the lower leg.
