@@ -1,6 +1,9 @@
 #include "cli/check_command.h"
 
+#include "cli/frequency_option.h"
+#include "cli/model_options.h"
 #include "cli/option_values.h"
+#include "cli/response_run.h"
 #include "design/placement.h"
 #include "design/two_port.h"
 #include "formats/check_output.h"
@@ -23,8 +26,15 @@ struct CheckCommand::Typed {
     std::string power;
     std::string rating;
     std::string format;
+    std::string package;
+    std::string parasitics;
+    std::string via;
+    std::string frequencies;
+    std::string flatness;
+    std::string minReturnLoss;
     std::vector<std::string> arms = std::vector<std::string>(design::mostArms());
     bool decimalComma = false;
+    bool bandwidthOnly = false;
 };
 
 namespace {
@@ -99,10 +109,16 @@ std::optional<Refusal> read(const Typed& typed, CheckOptions& check) {
         return refusal;
     }
     using Reader = std::optional<Refusal> (*)(std::string_view, Options&);
-    const std::array<std::pair<const std::string*, Reader>, 3> readers = {{
+    const std::array<std::pair<const std::string*, Reader>, 9> readers = {{
         {&typed.shuntAt, readShuntAt},
         {&typed.power, readPower},
         {&typed.rating, readRating},
+        {&typed.package, readPackage},
+        {&typed.parasitics, readParasitics},
+        {&typed.via, readVia},
+        {&typed.frequencies, readFrequencies},
+        {&typed.flatness, readFlatness},
+        {&typed.minReturnLoss, readMinReturnLoss},
     }};
     for (const auto& [text, reader] : readers) {
         if (!text->empty()) {
@@ -118,6 +134,11 @@ std::optional<Refusal> read(const Typed& typed, CheckOptions& check) {
                        ": a check is written as text, csv, json or spice"};
     }
     common.decimalComma = typed.decimalComma;
+    common.bandwidthOnly = typed.bandwidthOnly;
+    // The design command's own rules for the response, said as the check's.
+    if (auto refusal = responseRefusal(common)) {
+        return Refusal{"check: " + refusal->message};
+    }
     return completeOptions(common);
 }
 
@@ -156,11 +177,31 @@ CheckCommand::CheckCommand(CLI::App& program)
                       ".subckt with the ports in, out and ref)");
     m_app->add_flag("--decimal-comma", typed.decimalComma,
                     "csv for spreadsheets whose decimal sign is a comma");
+    m_app->add_option("--package", typed.package,
+                      "the resistors' package, with its inductance and\n"
+                      "capacitance: " +
+                          design::packageList());
+    m_app->add_option("--parasitics", typed.parasitics,
+                      "parts of your own: L=1nH,C=0.05pF (in series, across each)");
+    m_app->add_option("--via", typed.via, "the inductance of a shunt arm's way to ground: 0.3nH");
+    m_app->add_option("--freq", typed.frequencies,
+                      "sweep the network as built: 1G, FROM:TO:POINTS or\n"
+                      "FROM:TO:POINTS:log; as text, csv or json");
+    m_app->add_flag("--bandwidth", typed.bandwidthOnly,
+                    "answer the usable bandwidth alone: of --package or\n"
+                    "--parasitics, else of every package");
+    m_app->add_option("--flatness", typed.flatness,
+                      "how far the loss may leave its DC value within the\n"
+                      "usable bandwidth (default 0.1)");
+    m_app->add_option("--min-return-loss", typed.minReturnLoss,
+                      "the return loss the usable bandwidth keeps (default 30)");
     m_app->footer("Examples: zelmarino-calc check pi --zin 75 --zout 50 --r1 220 --r2 91 --r3 82\n"
                   "          zelmarino-calc check t --zin 50 --zout 50 --r1 18 --r2 18 --r3 68 \\\n"
                   "                         --format csv\n"
                   "          zelmarino-calc check o --zin 600 --zout 600 --r1 750 --r2 1k5 \\\n"
-                  "                         --r3 1k5 --r4 750 --power 1 --rating 0.25");
+                  "                         --r3 1k5 --r4 750 --power 1 --rating 0.25\n"
+                  "          zelmarino-calc check pi --zin 50 --zout 50 --r1 96.25 --r2 71.15 \\\n"
+                  "                         --r3 96.25 --package 0603 --freq 10M:10G:41:log");
 }
 
 CheckCommand::~CheckCommand() = default;
@@ -220,6 +261,11 @@ RunResult runCheck(const CheckOptions& check) {
         return {exitRefused, "", "zelmarino-calc: check: the network cannot be solved\n"};
     }
     RunResult result;
+    if (hasResponse(check.common)) {
+        writeWithResponse(result.out, check.common, *built,
+                          [&](std::string& out) { writeCheckText(out, check, *built); });
+        return result;
+    }
     switch (check.common.format) {
     case OutputFormat::Csv:
         writeCheckCsv(result.out, check, *built);

@@ -48,7 +48,8 @@ private:
 [[nodiscard]] std::optional<formats::DesignReport> checkNetwork(const CheckOptions& check);
 
 // Loss, port resistances, return losses, VSWR and |Γ| of the network as built and, with
-// --power, what each resistor dissipates, in the format asked for.
+// --power, what each resistor dissipates, in the format asked for; with a part model or a
+// sweep, its response as the design command writes one.
 [[nodiscard]] RunResult runCheck(const CheckOptions& check);
 
 } // namespace zelmarino::cli

@@ -11,6 +11,9 @@ using namespace formats;
 namespace {
 
 std::string valuesOf(const Options& options, const DesignReport& report) {
+    if (options.given) {
+        return "given";
+    }
     if (!report.standardOhms || !options.series) {
         return "exact";
     }

@@ -2,6 +2,7 @@
 
 #include "formats/csv_line.h"
 #include "formats/fields.h"
+#include "formats/line_fields.h"
 #include "formats/output_common.h"
 #include "text/number_text.h"
 
@@ -62,6 +63,30 @@ void addWorst(Line& line, const std::optional<WorstCase>& worst) {
     }
 }
 
+// A network of lines has columns for each: "tl1_from", "tl1_ohm", …; drawn ideal, its
+// inductance and capacitance are empty.
+void addLineHeadings(Line& line, const Design& first) {
+    for (const LineRow& row : lineRows(first)) {
+        const std::string name = lower(row.name);
+        for (const char* key :
+             {"_from", "_to", "_ohm", "_f0_hz", "_model", "_series_h", "_shunt_f"}) {
+            line.add(name + key);
+        }
+    }
+}
+
+void addLines(Line& line, const Design& design) {
+    for (const LineRow& row : lineRows(design)) {
+        line.add(row.from);
+        line.add(row.to);
+        line.add(ohms(row.ohms));
+        line.add(significant(row.f0Hz, 12));
+        line.add(lineModelName(row.model));
+        line.add(row.lumped ? significant(row.lumped->henries, 9) : "");
+        line.add(row.lumped ? significant(row.lumped->farads, 9) : "");
+    }
+}
+
 void writeHeader(std::string& out, const Options& options, const Design& first) {
     const std::string series = options.series ? lower(seriesName(*options.series)) : "";
     beginCsv(out, csvDialect(options));
@@ -76,6 +101,7 @@ void writeHeader(std::string& out, const Options& options, const Design& first) 
         line.add(name + "_ohm");
         line.add(name + "_window");
     }
+    addLineHeadings(line, first);
     addCsvCheckHeadings(line, "exact_");
     if (options.series) {
         for (const Arm& arm : first.arms) {
@@ -122,6 +148,7 @@ void writeRow(std::string& out, const Options& options, const DesignReport& repo
         line.add(ohms(arm.resistor.ohms));
         line.add(windowText(design, arm));
     }
+    addLines(line, design);
     addCsvCheck(line, report.exact);
     const std::size_t arms = design.arms.size();
     if (options.series) {

@@ -5,6 +5,7 @@
 
 #include "formats/fields.h"
 #include "formats/json_text.h"
+#include "formats/line_fields.h"
 #include "formats/output_common.h"
 #include "text/number_text.h"
 
@@ -45,6 +46,32 @@ void appendWorst(std::string& out, const std::optional<WorstCase>& worst) {
     out += '}';
 }
 
+// A network of lines only: ",\n "lines": [...]" after its arms, each with its ends and, drawn
+// lumped, its series inductance and the capacitance to ground at each end.
+void appendLines(std::string& out, const Design& design) {
+    const std::vector<LineRow> rows = lineRows(design);
+    if (rows.empty()) {
+        return;
+    }
+    out += ",\n      \"lines\": [\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const LineRow& line = rows[i];
+        out += "        {\"name\": ";
+        appendText(out, line.name);
+        out += ", \"from\": ";
+        appendText(out, line.from);
+        out += ", \"to\": ";
+        appendText(out, line.to);
+        append(out, ", \"ohm\": ", number(line.ohms), ", \"f0_hz\": ", number(line.f0Hz, 12),
+               ", \"model\": ");
+        appendText(out, lineModelName(line.model));
+        append(out, ", \"series_h\": ", line.lumped ? number(line.lumped->henries) : "null",
+               ", \"shunt_f\": ", line.lumped ? number(line.lumped->farads) : "null",
+               i + 1 < rows.size() ? "},\n" : "}\n");
+    }
+    out += "      ]";
+}
+
 void appendDesign(std::string& out, const Options& options, const DesignReport& report) {
     const Design& design = report.design;
     append(out, "    {\n      \"loss_db\": ", entryText(design.lossDb),
@@ -77,7 +104,9 @@ void appendDesign(std::string& out, const Options& options, const DesignReport& 
         }
         out += i + 1 < design.arms.size() ? "},\n" : "}\n";
     }
-    out += "      ],\n      \"exact\": ";
+    out += "      ]";
+    appendLines(out, design);
+    out += ",\n      \"exact\": ";
     appendCheck(out, report.exact);
     out += ",\n      \"standard\": ";
     appendCheck(out, report.standard);

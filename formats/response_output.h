@@ -21,7 +21,7 @@ struct BandwidthRow {
 };
 
 struct Response {
-    std::string values;                       // "exact", "E24", "optimised E24"
+    std::string values;                       // "exact", "E24", "optimised E24"; a check's "given"
     std::vector<BandwidthRow> bandwidths;     // with a model, or --bandwidth
     std::vector<design::ResponsePoint> sweep; // with --freq
 };

@@ -2,6 +2,7 @@
 
 #include "design/placement.h"
 #include "formats/fields.h"
+#include "formats/line_fields.h"
 #include "formats/output_common.h"
 #include "formats/text_columns.h"
 #include "text/number_text.h"
@@ -158,20 +159,19 @@ void writeChecks(std::string& out, const Options& options, const DesignReport& r
 // The lines of a network designed for a frequency, each a quarter wave at it: the impedance
 // it was designed with and, drawn lumped, the inductance and capacitances standing for it.
 void writeLines(std::string& out, const Design& design) {
-    const auto entries = design::entryOf(design.network).lines;
-    const design::LineDesign& lines = design.lines;
-    if (entries.empty()) {
+    const std::vector<LineRow> rows = lineRows(design);
+    if (rows.empty()) {
         return;
     }
-    const bool lumped = lines.model == design::LineModel::Lumped;
-    out += "\nLines, a quarter wave at " + significant(lines.f0Hz, 6) + " Hz" +
-           (lumped ? ", each as its lumped equivalent" : "") + ":\n";
-    for (std::size_t i = 0; i < entries.size() && i < lines.ohms.size(); ++i) {
-        out += std::string(entries[i].name) + "  " + ohms(lines.ohms[i]) + " Ω";
-        if (lumped) {
-            const design::LumpedLine l = design::lumpedLineOf(lines.ohms[i], lines.f0Hz);
-            out += ": " + significant(l.henries, 6) + " H in series, " + significant(l.farads, 6) +
-                   " F to ground at each end";
+    out +=
+        "\nLines, a quarter wave at " + significant(design.lines.f0Hz, 6) + " Hz" +
+        (design.lines.model == design::LineModel::Lumped ? ", each as its lumped equivalent" : "") +
+        ":\n";
+    for (const LineRow& line : rows) {
+        out += std::string(line.name) + "  " + ohms(line.ohms) + " Ω";
+        if (line.lumped) {
+            out += ": " + significant(line.lumped->henries, 6) + " H in series, " +
+                   significant(line.lumped->farads, 6) + " F to ground at each end";
         }
         out += '\n';
     }

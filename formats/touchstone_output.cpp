@@ -1,5 +1,6 @@
 #include "formats/touchstone_output.h"
 
+#include "formats/line_fields.h"
 #include "formats/output_common.h"
 #include "text/number_text.h"
 
@@ -67,11 +68,9 @@ void writeTouchstone(std::string& out, const Options& options, const DesignRepor
                std::isinf(ohms) ? "open" : shortest(ohms) + " ohm", "\n");
     }
     writePartsComment(out, options);
-    for (std::size_t i = 0; i < design.lines.ohms.size(); ++i) {
-        append(out, "! ", design::entryOf(design.network).lines[i].name, ": ",
-               shortest(design.lines.ohms[i]), " ohm, a quarter wave at ",
-               shortest(design.lines.f0Hz), " Hz, ",
-               design.lines.model == design::LineModel::Ideal ? "ideal" : "lumped", "\n");
+    for (const LineRow& line : lineRows(design)) {
+        append(out, "! ", line.name, ": ", shortest(line.ohms), " ohm, a quarter wave at ",
+               shortest(line.f0Hz), " Hz, ", lineModelName(line.model), "\n");
     }
     if (const auto& check = standard ? report.standard : report.exact) {
         // A network of lines is checked at its design frequency, the others at DC.

@@ -84,7 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRefusal{"unknown_format",
                      {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "1", "--r2", "1",
                       "--r3", "1", "--format", "xml"},
-                     "check: --format 'xml': a check is written as text, csv, json or spice"}),
+                     "check: --format 'xml': a check is written as text, csv, json or spice"},
+        CheckRefusal{"touchstone",
+                     {"check", "pi", "--zin", "75", "--zout", "50", "--r1", "1", "--r2", "1",
+                      "--r3", "1", "--format", "touchstone", "--freq", "1G"},
+                     "check: --format 'touchstone': a check is written as text, csv, json or "
+                     "spice"}),
     testing::CaseName{});
 
 // The example of a better E24 set: 220, 91 and 82 ohm between 75 and 50 ohm lose 9.93 dB
