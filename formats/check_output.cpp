@@ -210,7 +210,11 @@ void writeCheckSpice(std::string& out, const CheckOptions& check, const DesignRe
     const std::string name = "check_" + spiceWord(networkName(design.network)) + "_" +
                              spiceWord(entryText(common.zin)) + "_" +
                              spiceWord(entryText(common.zout));
-    writeSubcircuitBody(out, name, design, std::nullopt);
+    const design::PartModel& model = common.partModel;
+    if (!model.ideal()) {
+        append(out, "* parts: ", partsText(model), "\n");
+    }
+    writeSubcircuitBody(out, name, design, std::nullopt, model);
 }
 
 } // namespace zelmarino::formats
