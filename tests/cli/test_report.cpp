@@ -1,16 +1,12 @@
 // What the command line reports of a design: the window's texts, and which checks a design
 // that cannot be built leaves out.
 #include "cli/options.h"
-#include "cli/run.h"
-#include "design/response.h"
 #include "formats/json_text.h"
 #include "formats/output_common.h"
 #include "formats/report.h"
-#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <limits>
 #include <string>
 #include <vector>
@@ -67,41 +63,6 @@ TEST(JsonCheck, flags_each_return_loss_cut_at_the_ceiling) {
     json::appendCheck(out, PortCheck{75.0, 50.0, 120.0, 150.0, 10.0, 1.0e-6, 0.0});
     EXPECT_NE(out.find("\"input_return_loss_capped\": true"), std::string::npos) << out;
     EXPECT_NE(out.find("\"output_return_loss_capped\": true"), std::string::npos) << out;
-}
-
-// A network of lines built of a package is also checked at f0 as built: the loss the sweep of
-// the same parts finds there, not the ideal check's.
-TEST(Report, gives_a_network_of_lines_its_check_at_f0_as_built_of_a_package) {
-    for (const Network network :
-         {Network::QuarterWaveSeries, Network::QuarterWaveShunt, Network::Reflection}) {
-        const std::string command(design::entryOf(network).command);
-        SCOPED_TRACE(command);
-        const std::array<std::string_view, 11> arguments = {command, "--zin",     "50",  "--zout",
-                                                            "50",    "--db",      "10",  "--f0",
-                                                            "1G",    "--package", "0603"};
-        const std::string out = run(arguments).out;
-        const std::size_t line = out.find("At f0, the exact values built of 0603 parts:\n  loss ");
-        ASSERT_NE(line, std::string::npos) << out;
-        const std::size_t loss = out.find("loss ", line) + 5;
-        const std::string shown = out.substr(loss, out.find(' ', loss) - loss);
-
-        Options options;
-        options.network = network;
-        options.zin = options.zout = 50.0F;
-        options.f0Hz = 1e9;
-        const design::PartModel model{design::packageNamed("0603")->parasitics, 0.0, "0603"};
-        const auto s =
-            design::sweep(design::builtNetworkOf(design::evaluateDesign(options, 10.0F), model),
-                          std::vector{1e9})
-                .front()
-                .s.value();
-        EXPECT_EQ(shown, fixedPoint(-design::decibelsOf(s(1, 0)), 4));
-        EXPECT_NE(shown, "10.0000"); // the ideal check's
-
-        const std::array<std::string_view, 9> ideal = {command, "--zin", "50",   "--zout", "50",
-                                                       "--db",  "10",    "--f0", "1G"};
-        EXPECT_EQ(run(ideal).out.find("At f0"), std::string::npos);
-    }
 }
 
 } // namespace
