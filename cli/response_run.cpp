@@ -68,6 +68,10 @@ Response responseOf(const Options& options, const DesignReport& report) {
     if (bandwidth && report.realisable()) {
         response.bandwidths = bandwidthRows(options, report);
     }
+    if (options.modelGiven() && report.realisable()) {
+        response.builtAtDesignFrequency =
+            design::builtCheckAtDesignFrequency(report, options.partModel);
+    }
     if (!options.frequenciesHz.empty()) {
         design::BuiltNetwork built = design::builtNetworkOf(report, options.partModel);
         // Touchstone 1.1 has one reference for every port: the sweep is found against Zin.
@@ -114,6 +118,10 @@ void writeWithResponse(std::string& out, const Options& options, const DesignRep
     if (!response.bandwidths.empty()) {
         out += '\n';
         writeBandwidthText(out, options, report, response.bandwidths);
+    }
+    if (response.builtAtDesignFrequency) {
+        out += '\n';
+        writeBuiltCheckText(out, options, response);
     }
     if (!response.sweep.empty()) {
         out += '\n';

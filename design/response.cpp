@@ -15,6 +15,61 @@ bool touchesGround(const Resistor& r) {
     return r.from == Node::Ground || r.to == Node::Ground;
 }
 
+// The junctions inside two-part arms are numbered past the last of the catalogue's nodes.
+constexpr NodeId firstJunction = nodeIdOf(Node::Out2) + 1;
+
+struct Ends {
+    NodeId from;
+    NodeId to;
+};
+
+// An arm of two parts as built, each with its own parasitics: in series, joined at a junction
+// of their own; in parallel, side by side. The via is one inductance in the arm's way to the
+// ground, shared by both: in series it follows the part at the ground's end, which a modelled
+// resistor holds; in parallel both parts meet above it at a junction of their own.
+void addPair(AcCircuit& circuit, Ends ends, const Part& pair, const Parasitics& parasitics,
+             double viaHenries, NodeId& nextJunction) {
+    const auto add = [&](NodeId from, NodeId to, double ohms, double via) {
+        circuit.resistors.push_back(
+            {from, to, ohms, parasitics.seriesHenries, parasitics.shuntFarads, via});
+    };
+    const bool groundFirst = ends.from == groundNode;
+    if (!pair.parallel) {
+        const NodeId junction = nextJunction++;
+        add(ends.from, junction, pair.first, groundFirst ? viaHenries : 0.0);
+        add(junction, ends.to, *pair.second, groundFirst ? 0.0 : viaHenries);
+        return;
+    }
+    Ends parts = ends;
+    if (viaHenries > 0.0) {
+        const NodeId above = nextJunction++;
+        (groundFirst ? parts.from : parts.to) = above;
+        circuit.branches.push_back({Lumped::Inductor, groundFirst ? ends.from : above,
+                                    groundFirst ? above : ends.to, viaHenries});
+    }
+    add(parts.from, parts.to, pair.first, 0.0);
+    add(parts.from, parts.to, *pair.second, 0.0);
+}
+
+// The ports' check from the scattering matrix at `hz`: the loss is -20 log10 |S21|, each
+// return loss -20 log10 |Sii|, and each port's resistance the real part of the impedance it
+// shows.
+std::optional<PortCheck> checkAt(const BuiltNetwork& built, double hz) {
+    const auto s = acSParameters(built.circuit, built.ports, hz);
+    if (!s) {
+        return std::nullopt;
+    }
+    const auto seen = [](Complex reflection, double reference) {
+        return (reference * (1.0 + reflection) / (1.0 - reflection)).real();
+    };
+    const Complex s11 = (*s)(0, 0);
+    const Complex s22 = (*s)(1, 1);
+    const double zin = built.ports.at(0).referenceOhms;
+    const double zout = built.ports.at(1).referenceOhms;
+    return PortCheck{seen(s11, zin),          seen(s22, zout), -decibelsOf(s11), -decibelsOf(s22),
+                     -decibelsOf((*s)(1, 0)), std::abs(s11),   std::abs(s22)};
+}
+
 // The S-parameter a bandwidth watches: |S21| in dB and the return losses of the matched
 // ports. Nothing where the circuit has no solution.
 struct Watched {
@@ -39,12 +94,17 @@ std::optional<Watched> watched(PortSweep& sweep, double hz, Matched matched) {
 
 } // namespace
 
-BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, double zin, double zout,
+BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms,
+                          std::span<const Part> parts, double zin, double zout,
                           const PartModel& model, const LineDesign& lines) {
     BuiltNetwork built;
+    NodeId nextJunction = firstJunction;
     // The catalogue's whole circuit: a pad that passes straight through has its ports joined
     // by a wire that is no arm.
-    for (const Resistor& r : circuitOf(network, arms)) {
+    const SmallCircuit circuit = circuitOf(network, arms);
+    const std::span<const Resistor> resistors(circuit.data(), circuit.size());
+    for (std::size_t i = 0; i < resistors.size(); ++i) {
+        const Resistor& r = resistors[i];
         if (std::isinf(r.ohms)) {
             continue; // an open arm
         }
@@ -54,9 +114,13 @@ BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, doubl
             built.circuit.branches.push_back({Lumped::Resistor, from, to, r.ohms});
             continue;
         }
-        built.circuit.resistors.push_back({from, to, r.ohms, model.parts.seriesHenries,
-                                           model.parts.shuntFarads,
-                                           touchesGround(r) ? model.viaHenries : 0.0});
+        const double via = touchesGround(r) ? model.viaHenries : 0.0;
+        if (i >= parts.size() || !parts[i].second) {
+            built.circuit.resistors.push_back(
+                {from, to, r.ohms, model.parts.seriesHenries, model.parts.shuntFarads, via});
+            continue;
+        }
+        addPair(built.circuit, {from, to}, parts[i], model.parts, via, nextJunction);
     }
     addLines(built.circuit, network, lines);
     const bool balanced = entryOf(network).balanced;
@@ -73,32 +137,33 @@ BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, doubl
 BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model) {
     const Design& design = report.design;
     std::vector<Resistor> arms;
+    std::vector<Part> parts;
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         Resistor r = design.arms[i].resistor;
+        Part part = design.arms[i].given;
         if (report.optimised) {
-            r.ohms = report.optimised->arms.at(i).ohms;
+            part = report.optimised->arms.at(i);
+            r.ohms = part.ohms;
         } else if (report.standardOhms) {
             r.ohms = report.standardOhms->at(i);
+            part = {r.ohms, r.ohms, std::nullopt};
         }
         arms.push_back(r);
+        parts.push_back(part);
     }
-    return builtNetwork(design.network, arms, design.zin, design.zout, model, design.lines);
+    return builtNetwork(design.network, arms, parts, design.zin, design.zout, model, design.lines);
 }
 
 std::optional<PortCheck> checkAtDesignFrequency(Network network, std::span<const Resistor> arms,
                                                 double zin, double zout, const LineDesign& lines) {
-    const BuiltNetwork built = builtNetwork(network, arms, zin, zout, PartModel{}, lines);
-    const auto s = acSParameters(built.circuit, built.ports, lines.f0Hz);
-    if (!s) {
+    return checkAt(builtNetwork(network, arms, {}, zin, zout, PartModel{}, lines), lines.f0Hz);
+}
+
+std::optional<PortCheck> builtCheckAtDesignFrequency(const Report& report, const PartModel& model) {
+    if (!hasLines(report.design.network)) {
         return std::nullopt;
     }
-    const auto seen = [](Complex reflection, double reference) {
-        return (reference * (1.0 + reflection) / (1.0 - reflection)).real();
-    };
-    const Complex s11 = (*s)(0, 0);
-    const Complex s22 = (*s)(1, 1);
-    return PortCheck{seen(s11, zin),          seen(s22, zout), -decibelsOf(s11), -decibelsOf(s22),
-                     -decibelsOf((*s)(1, 0)), std::abs(s11),   std::abs(s22)};
+    return checkAt(builtNetworkOf(report, model), report.design.lines.f0Hz);
 }
 
 std::vector<double> frequencyGrid(double fromHz, double toHz, std::size_t points,

@@ -21,14 +21,17 @@ struct BuiltNetwork {
 };
 
 // The network as built from the arms given, in the catalogue's order and places, each arm
-// one resistor of `model`. The ports are referred to Zin and Zout (every output of a
-// splitter to Zout). A network designed for a frequency has its `lines` too.
-[[nodiscard]] BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms, double zin,
-                                        double zout, const PartModel& model,
-                                        const LineDesign& lines = {});
+// one resistor of `model` or, where `parts` says so, two of them in series or in parallel;
+// an arm past the end of `parts` is one resistor. A via is one inductance in an arm's way to
+// the ground, however many parts the arm has. Ideal parts make every arm one resistor of its
+// value. The ports are referred to Zin and Zout (every output of a splitter to Zout). A
+// network designed for a frequency has its `lines` too.
+[[nodiscard]] BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms,
+                                        std::span<const Part> parts, double zin, double zout,
+                                        const PartModel& model, const LineDesign& lines = {});
 
 // The values a report would have built: the optimised set, else the standard values, else
-// the exact ones (or the user's).
+// the exact ones (or the user's), each arm of the parts it has.
 [[nodiscard]] BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model);
 
 // The check of a network with lines, which only its design frequency can give: the ports of
@@ -40,6 +43,11 @@ struct BuiltNetwork {
                                                               std::span<const Resistor> arms,
                                                               double zin, double zout,
                                                               const LineDesign& lines);
+
+// The same check of a report's network with lines as builtNetworkOf builds it, its parts of
+// `model`: what a bench would measure at f0. Nothing for a network without lines.
+[[nodiscard]] std::optional<PortCheck> builtCheckAtDesignFrequency(const Report& report,
+                                                                   const PartModel& model);
 
 // The frequencies of a sweep: `points` of them from `fromHz` to `toHz` inclusive, evenly
 // spaced or, if `logarithmic`, evenly spaced in their logarithm (then fromHz > 0).

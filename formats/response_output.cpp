@@ -120,6 +120,22 @@ void writeBandwidthAlone(std::string& out, const Options& options, const DesignR
     writeBandwidthText(out, options, report, rows);
 }
 
+void writeBuiltCheckText(std::string& out, const Options& options, const Response& response) {
+    if (!response.builtAtDesignFrequency) {
+        return;
+    }
+    const design::PortCheck& check = *response.builtAtDesignFrequency;
+    const design::PartModel& model = options.partModel;
+    const std::string parts = !model.packageName.empty()       ? std::string(model.packageName)
+                              : options.parasiticsText.empty() ? std::string("ideal")
+                                                               : std::string("your");
+    append(out, "At f0, the ", response.values, " values built of ", parts, " parts",
+           viaText(options), ":\n  loss ", readingText(lossQuantity, check.lossDb),
+           " dB, return loss ", readingText(returnLossQuantity, check.inputReturnLossDb),
+           " dB at the input and ", readingText(returnLossQuantity, check.outputReturnLossDb),
+           " dB at the output.\n");
+}
+
 void writeSweepText(std::string& out, const Response& response) {
     if (response.sweep.empty()) {
         return;

@@ -6,6 +6,7 @@
 #include "formats/report.h"
 #include "formats/request.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct Response {
     std::string values;                       // "exact", "E24", "optimised E24"; a check's "given"
     std::vector<BandwidthRow> bandwidths;     // with a model, or --bandwidth
     std::vector<design::ResponsePoint> sweep; // with --freq
+    // A network of lines with a model: its check at f0 as built of those parts.
+    std::optional<design::PortCheck> builtAtDesignFrequency{};
 };
 
 // A frequency for machines: twelve digits, so that a logarithmic sweep's decades read as
@@ -41,6 +44,9 @@ void writeBandwidthText(std::string& out, const Options& options, const DesignRe
 // --bandwidth as text: one line for the parts asked for, else the table.
 void writeBandwidthAlone(std::string& out, const Options& options, const DesignReport& report,
                          const std::vector<BandwidthRow>& rows);
+
+// One line: the check at f0 of a network of lines as built of the parts asked for.
+void writeBuiltCheckText(std::string& out, const Options& options, const Response& response);
 
 // Per frequency: S21, S11 and S22 in dB (and a splitter's further ports).
 void writeSweepText(std::string& out, const Response& response);

@@ -41,24 +41,45 @@ std::string value(double ohms) {
     return shortest(ohms);
 }
 
-// One resistor as built: R and its series L from `from` to an inner node, its capacitance
-// from `from` to that node too, then the via to `to` if the arm touches the ground. An
-// element of 0 is left out, its nodes joined.
+// One resistor as built, named `name`: R and its series L from `from` to an inner node, its
+// capacitance from `from` to `to`. An element of 0 is left out, its nodes joined; a resistor
+// of 0 (one of a pair) is a 0 V source, which SPICE takes for a wire.
+void writePart(std::string& out, std::string_view name, std::string_view from, std::string_view to,
+               double ohms, const design::Parasitics& parts) {
+    const bool inductance = parts.seriesHenries > 0.0;
+    const std::string inner = inductance ? spiceWord(name) + "_l" : std::string(to);
+    if (ohms == 0.0) {
+        append(out, "V", name, " ", from, " ", inner, " 0\n"); // a link of two
+    } else {
+        append(out, name, " ", from, " ", inner, " ", value(ohms), "\n");
+    }
+    if (inductance) {
+        append(out, "L", name, " ", inner, " ", to, " ", value(parts.seriesHenries), "\n");
+    }
+    if (parts.shuntFarads > 0.0) {
+        append(out, "C", name, " ", from, " ", to, " ", value(parts.shuntFarads), "\n");
+    }
+}
+
+// An arm as built: its one resistor or its two, named after it with A and B, in series through
+// a node of their own or side by side; then the via, once, to `to` if the arm touches the
+// ground.
 void writeModelled(std::string& out, const Arm& arm, std::string_view from, std::string_view to,
-                   double ohms, const design::PartModel& model) {
+                   const design::Part& part, const design::PartModel& model) {
     const std::string name(arm.entry->name);
     const std::string lower = spiceWord(name);
     const bool via = model.viaHenries > 0.0 &&
                      (arm.resistor.from == Node::Ground || arm.resistor.to == Node::Ground);
-    const bool inductance = model.parts.seriesHenries > 0.0;
     const std::string body = via ? lower + "_via" : std::string(to);
-    const std::string inner = inductance ? lower + "_l" : body;
-    append(out, name, " ", from, " ", inner, " ", value(ohms), "\n");
-    if (inductance) {
-        append(out, "L", name, " ", inner, " ", body, " ", value(model.parts.seriesHenries), "\n");
-    }
-    if (model.parts.shuntFarads > 0.0) {
-        append(out, "C", name, " ", from, " ", body, " ", value(model.parts.shuntFarads), "\n");
+    if (!part.second) {
+        writePart(out, name, from, body, part.ohms, model.parts);
+    } else if (part.parallel) {
+        writePart(out, name + "A", from, body, part.first, model.parts);
+        writePart(out, name + "B", from, body, *part.second, model.parts);
+    } else {
+        const std::string junction = lower + "_mid";
+        writePart(out, name + "A", from, junction, part.first, model.parts);
+        writePart(out, name + "B", junction, body, *part.second, model.parts);
     }
     if (via) {
         append(out, "LVIA", name, " ", body, " ", to, " ", value(model.viaHenries), "\n");
@@ -123,7 +144,10 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
         } else if (model.ideal()) {
             append(out, arm.entry->name, " ", from, " ", to, " ", value(ohms), "\n");
         } else {
-            writeModelled(out, arm, from, to, ohms, model);
+            // The values in place of the arms' are one resistor each; an arm's own may be two.
+            const design::Part part =
+                replaced || !arm.given.second ? design::Part{ohms, ohms, std::nullopt} : arm.given;
+            writeModelled(out, arm, from, to, part, model);
         }
     }
     writeLines(out, design, balanced);

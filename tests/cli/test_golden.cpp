@@ -78,6 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "1G:6G:6"},
                0,
                ""},
+        // A network of lines: its ideal check, then its check at f0 as built of 0603 parts
+        // over a via, and the sweep either side of f0.
+        Golden{"quarter_wave_shunt_50_50_10db_0603_via.txt",
+               {"quarter-wave-shunt", "--zin", "50", "--zout", "50", "--db", "10", "--f0", "1G",
+                "--package", "0603", "--via", "0.3nH", "--freq", "0.9G:1.1G:3"},
+               0,
+               ""},
         Golden{"pi_50_50_10db_bandwidth_flatness.txt",
                {"pi", "--zin", "50", "--zout", "50", "--db", "10", "--bandwidth", "--flatness",
                 "0.5", "--min-return-loss", "20"},

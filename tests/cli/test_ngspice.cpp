@@ -3,6 +3,10 @@
 // the program printed for that very network and, for exact values, with what was asked for.
 // A pad of modelled parts is run by an AC analysis: its S21, S11 and S22 agree with the
 // program's sweep. Skipped where ngspice is not installed.
+#include "design/evaluation.h"
+#include "design/resistor_model.h"
+#include "design/response.h"
+#include "formats/spice_output.h"
 #include "tests/cli/case_name.h"
 #include "tests/cli/program.h"
 
@@ -13,10 +17,12 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace zelmarino::cli::testing {
@@ -409,6 +415,77 @@ INSTANTIATE_TEST_SUITE_P(
                       "--via", "0.5nH"},
                      "75",
                      "75"}),
+    testing::CaseName{});
+
+// A pad of the resistors one has, some arms two of them, of a package and over a via: its
+// subcircuit, written in-process as a check's export writes it, run by ngspice's AC analysis
+// agrees with the program's own analysis of the same parts.
+struct PairCase {
+    const char* name;
+    design::Network network;
+    std::vector<design::Part> arms;
+    std::string_view package;
+    double viaHenries;
+};
+
+class PairsAgreeWithNgspice : public ::testing::TestWithParam<PairCase> {};
+
+TEST_P(PairsAgreeWithNgspice, on_s21_s11_and_s22_at_1_3_and_6_ghz) {
+    const std::string ngspice = findOnPath("ngspice");
+    if (ngspice.empty()) {
+        GTEST_SKIP() << "ngspice is not installed";
+    }
+    const PairCase& c = GetParam();
+    design::Request request;
+    request.network = c.network;
+    request.zin = 75.0F;
+    request.zout = 50.0F;
+    const std::optional<design::Report> report = design::evaluateGiven(request, c.arms);
+    ASSERT_TRUE(report);
+    const design::PartModel model{design::packageNamed(c.package)->parasitics, c.viaHenries,
+                                  c.package};
+    std::string library;
+    formats::writeSubcircuitBody(library, std::string("pairs_") + c.name, report->design,
+                                 std::nullopt, model);
+    const std::string simulated =
+        ngspiceAc(ngspice, library, {c.name, {}, "75", "50"}, "ac lin 6 1e9 6e9", {0, 2, 5});
+    ASSERT_FALSE(simulated.empty()) << library;
+    const std::vector<double> hz = {1e9, 3e9, 6e9};
+    const std::vector<design::ResponsePoint> ours =
+        design::sweep(design::builtNetworkOf(*report, model), hz);
+    double worst = 0.0;
+    for (std::size_t k = 0; k < hz.size(); ++k) {
+        ASSERT_TRUE(ours[k].s);
+        const design::PortMatrix& s = *ours[k].s;
+        const std::string index = std::to_string(static_cast<int>(hz[k] / 1e9) - 1);
+        for (const auto& [entry, value] :
+             {std::pair{"s21", s(1, 0)}, std::pair{"s11", s(0, 0)}, std::pair{"s22", s(1, 1)}}) {
+            SCOPED_TRACE(std::string(entry) + " at " + std::to_string(hz[k]) + " Hz");
+            const double theirs = numberAfter(simulated, entry + ("at" + index) + " = ");
+            EXPECT_NEAR(design::decibelsOf(value), theirs, 0.01) << library;
+            worst = std::max(worst, std::abs(design::decibelsOf(value) - theirs));
+        }
+    }
+    std::cout << c.name << ": largest difference from ngspice " << worst << " dB\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, PairsAgreeWithNgspice,
+    ::testing::Values(
+        // A series pair in the series arm, a parallel pair in a shunt arm over the via.
+        PairCase{"pi_0603_via",
+                 design::Network::Pi,
+                 {design::partOf(220.0, {}, false), design::partOf(47.0, 36.0, false),
+                  design::partOf(120.0, 82.0, true)},
+                 "0603",
+                 0.5e-9},
+        // A series pair in the shunt arm over the via, and a link as half of a pair.
+        PairCase{"t_axial_via",
+                 design::Network::T,
+                 {design::partOf(0.0, 15.0, false), design::partOf(10.0, 12.0, true),
+                  design::partOf(39.0, 47.0, false)},
+                 "axial",
+                 1e-9}),
     testing::CaseName{});
 
 // The networks of lines at their design frequency of 1 GHz, their lines as T elements or as
