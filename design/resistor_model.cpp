@@ -6,9 +6,6 @@ namespace zelmarino::design {
 
 namespace {
 
-constexpr double nH = 1e-9;
-constexpr double pF = 1e-12;
-
 // No maker we could consult publishes one table of both parasitics for every thick-film chip
 // size, so the values come from two published sources and a textbook formula:
 //
@@ -34,14 +31,16 @@ constexpr double pF = 1e-12;
 //   whose typical 51 ohm metal-film axial resistor has Ls = 8 nH and Cp = 1 pF with 1 nH in
 //   each lead: 10 nH in series, 1 pF across. (Its model puts Cp across the body only; across
 //   the leads too, as here, it differs only far above the axial part's usable range.)
+// In henries and farads, each written as its figure so that it is the double nearest it and a
+// SPICE file prints it so ("5.2e-10", not the product's "5.200000000000001e-10").
 constexpr std::array table = {
-    Package{"0201", "0201 thick-film chip", {0.18 * nH, 0.021 * pF}},
-    Package{"0402", "0402 thick-film chip", {0.31 * nH, 0.039 * pF}},
-    Package{"0603", "0603 thick-film chip", {0.52 * nH, 0.040 * pF}},
-    Package{"0805", "0805 thick-film chip", {0.61 * nH, 0.063 * pF}},
-    Package{"1206", "1206 thick-film chip", {1.11 * nH, 0.081 * pF}},
-    Package{"2512", "2512 thick-film chip", {2.38 * nH, 0.16 * pF}},
-    Package{"axial", "1/4 W axial-lead metal film", {10.0 * nH, 1.0 * pF}},
+    Package{"0201", "0201 thick-film chip", {0.18e-9, 0.021e-12}},
+    Package{"0402", "0402 thick-film chip", {0.31e-9, 0.039e-12}},
+    Package{"0603", "0603 thick-film chip", {0.52e-9, 0.040e-12}},
+    Package{"0805", "0805 thick-film chip", {0.61e-9, 0.063e-12}},
+    Package{"1206", "1206 thick-film chip", {1.11e-9, 0.081e-12}},
+    Package{"2512", "2512 thick-film chip", {2.38e-9, 0.16e-12}},
+    Package{"axial", "1/4 W axial-lead metal film", {10.0e-9, 1.0e-12}},
 };
 
 } // namespace
