@@ -23,13 +23,6 @@ struct Optimised {
     const std::optional<design::StandardSet>& best;
 };
 
-std::string partText(const design::Part& part) {
-    if (!part.second) {
-        return std::isinf(part.first) ? "open" : significant(part.first, 6);
-    }
-    return significant(part.first, 6) + (part.parallel ? "||" : "+") + significant(*part.second, 6);
-}
-
 // The nearest set as parts of one value each, so that both sets are written alike.
 std::vector<design::Part> nearestParts(const DesignReport& report) {
     std::vector<design::Part> parts;

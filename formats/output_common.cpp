@@ -4,6 +4,7 @@
 #include "text/resistor_text.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zelmarino::formats {
 
@@ -51,6 +52,27 @@ std::string armRoles(const Design& design) {
         roles += std::string(arm.entry->name) + " " + std::string(arm.entry->roleText);
     }
     return roles;
+}
+
+std::string partText(const design::Part& part) {
+    if (!part.second) {
+        return std::isinf(part.first) ? "open" : significant(part.first, 6);
+    }
+    return significant(part.first, 6) + (part.parallel ? "||" : "+") + significant(*part.second, 6);
+}
+
+std::optional<std::vector<design::Part>> builtParts(const DesignReport& report) {
+    if (report.optimised) {
+        return report.optimised->arms;
+    }
+    if (!report.standardOhms) {
+        return std::nullopt;
+    }
+    std::vector<design::Part> parts;
+    for (const double ohms : *report.standardOhms) {
+        parts.push_back({ohms, ohms, std::nullopt});
+    }
+    return parts;
 }
 
 std::string partsText(const design::PartModel& model) {

@@ -5,8 +5,10 @@
 #include "formats/report.h"
 #include "text/entry_text.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelmarino::formats {
 
@@ -26,6 +28,13 @@ template <typename... Parts> void append(std::string& out, const Parts&... parts
 
 // "R1 shunt across the input port, R2 series, R3 shunt across the output port".
 [[nodiscard]] std::string armRoles(const Design& design);
+
+// An arm as one builds it: "220", "100+47" (in series), "220||330" (in parallel), "open".
+[[nodiscard]] std::string partText(const design::Part& part);
+
+// The values a report would have built, as parts: the optimised set, else the standard values
+// one part each; nothing for the exact values.
+[[nodiscard]] std::optional<std::vector<design::Part>> builtParts(const DesignReport& report);
 
 // What each resistor of a modelled pad is built of, for a comment: "0603, 5.2e-10 H in
 // series and 4e-14 F across each resistor, 0 H under each shunt arm".

@@ -126,14 +126,14 @@ std::string spiceWord(std::string_view text) {
 }
 
 void writeSubcircuitBody(std::string& out, const std::string& name, const Design& design,
-                         const std::optional<std::vector<double>>& replaced,
+                         const std::optional<std::vector<design::Part>>& built,
                          const design::PartModel& model) {
     const design::NetworkEntry& entry = design::entryOf(design.network);
     const bool balanced = entry.balanced;
     append(out, ".subckt ", name, " ", entry.spicePorts, "\n");
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
-        const double ohms = replaced ? (*replaced)[i] : arm.resistor.ohms;
+        const double ohms = built ? (*built)[i].ohms : arm.resistor.ohms;
         const std::string_view from = nodeName(arm.resistor.from, balanced);
         const std::string_view to = nodeName(arm.resistor.to, balanced);
         if (std::isinf(ohms)) {
@@ -144,10 +144,9 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
         } else if (model.ideal()) {
             append(out, arm.entry->name, " ", from, " ", to, " ", value(ohms), "\n");
         } else {
-            // The values in place of the arms' are one resistor each; an arm's own may be two.
-            const design::Part part =
-                replaced || !arm.given.second ? design::Part{ohms, ohms, std::nullopt} : arm.given;
-            writeModelled(out, arm, from, to, part, model);
+            const design::Part& own = built ? (*built)[i] : arm.given;
+            writeModelled(out, arm, from, to,
+                          own.second ? own : design::Part{ohms, ohms, std::nullopt}, model);
         }
     }
     writeLines(out, design, balanced);
@@ -174,13 +173,29 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
                      const std::string& name) {
     const Design& design = report.design;
     const bool standard = report.standardOhms.has_value();
+    const std::string series = standard ? std::string(seriesName(*options.series)) : "";
     append(out, "* ", networkTitle(design.network), ": Zin ", entryText(design.zin), " ohm, Zout ",
            entryText(design.zout), " ohm, loss ", entryText(design.lossDb), " dB, ",
-           standard ? seriesName(*options.series) : "exact", " values\n* ", armRoles(design), "\n");
+           report.optimised ? "optimised " + series
+           : standard       ? series
+                            : std::string("exact"),
+           " values\n* ", armRoles(design), "\n");
     if (design.portsExchanged) {
         out += "* in faces Zin as asked; the window shows this T with Zin and Zout exchanged\n";
     }
-    if (const auto& check = standard ? report.standard : report.exact) {
+    const std::optional<std::vector<design::Part>> built = builtParts(report);
+    if (report.optimised) {
+        // With ideal parts an arm of two is written as one resistor of their total: name both.
+        out += "* optimised:";
+        for (std::size_t i = 0; i < design.arms.size(); ++i) {
+            append(out, " ", design.arms[i].entry->name, " ", partText(built->at(i)));
+        }
+        out += '\n';
+    }
+    const std::optional<design::PortCheck> check = report.optimised ? report.optimised->check
+                                                   : standard       ? report.standard
+                                                                    : report.exact;
+    if (check) {
         append(out, "* check: input ", significant(check->inputOhms, 6), " ohm, output ",
                significant(check->outputOhms, 6), " ohm, loss ", fixedPoint(check->lossDb, 4),
                " dB\n");
@@ -192,7 +207,7 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
     if (!model.ideal()) {
         append(out, "* parts: ", partsText(model), "\n");
     }
-    writeSubcircuitBody(out, name, design, report.standardOhms, model);
+    writeSubcircuitBody(out, name, design, built, model);
 }
 
 class SpiceWriter final : public DesignWriter {

@@ -20,12 +20,12 @@ namespace zelmarino::formats {
 // A name SPICE reads as one word: letters, digits and underscores, "p" for the point.
 [[nodiscard]] std::string spiceWord(std::string_view text);
 
-// The .subckt lines of `design` as wired, named `name`, with the values in `replaced` in place
-// of the arms' own if given; the comments before them are the caller's. Each resistor is
-// built of `model`: its inductance in series, its capacitance across both, and the via's
-// inductance between a shunt arm and the ground, as the response is found.
+// The .subckt lines of `design` as wired, named `name`, with the parts in `built` in place of
+// the arms' own if given; the comments before them are the caller's. Each resistor is built
+// of `model`: its inductance in series, its capacitance across both, and the via's inductance
+// between a shunt arm and the ground, as the response is found.
 void writeSubcircuitBody(std::string& out, const std::string& name, const Design& design,
-                         const std::optional<std::vector<double>>& replaced,
+                         const std::optional<std::vector<design::Part>>& built,
                          const design::PartModel& model = {});
 
 } // namespace zelmarino::formats
