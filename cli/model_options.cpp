@@ -147,7 +147,10 @@ std::optional<Refusal> sweepRefusal(const Options& options) {
     }
     const std::string freq = "--freq " + quoted(options.frequencyText);
     if (options.format == OutputFormat::Spice) {
-        return Refusal{freq + ": a sweep is written as text, csv, json or touchstone"};
+        // A check has no Touchstone file: it writes the resistors one has, not a design.
+        return Refusal{freq + (options.given ? ": a sweep is written as text, csv or json"
+                                             : ": a sweep is written as text, csv, json or "
+                                               "touchstone")};
     }
     if (options.table) {
         return Refusal{freq + ": one design at a time, not a table"};
@@ -191,8 +194,11 @@ std::optional<Refusal> responseRefusal(const Options& options) {
                        "--package, --parasitics or --via as text)"};
     }
     if (options.minReturnLossGiven && !options.optimise && !bandwidth) {
-        return Refusal{"--min-return-loss: only with --optimise, the search it bounds, or a "
-                       "usable bandwidth"};
+        return Refusal{options.given ? "--min-return-loss: only where a usable bandwidth is "
+                                       "reported (--bandwidth, or --package, --parasitics or "
+                                       "--via as text)"
+                                     : "--min-return-loss: only with --optimise, the search it "
+                                       "bounds, or a usable bandwidth"};
     }
     return std::nullopt;
 }
