@@ -12,30 +12,6 @@ namespace zelmarino::formats {
 
 namespace {
 
-std::string_view nodeName(Node node, bool balanced) {
-    switch (node) {
-    case Node::Ground:
-        // Not "gnd": ngspice takes that name for its global ground, which would tie the
-        // reference pin to node 0 wherever the subcircuit is placed.
-        return "ref";
-    case Node::In:
-        return balanced ? "inp" : "in";
-    case Node::Middle:
-        return balanced ? "midp" : "mid";
-    case Node::Out:
-        return balanced ? "outp" : "out";
-    case Node::InN:
-        return "inn";
-    case Node::MiddleN:
-        return "midn";
-    case Node::Out2:
-        return "out2";
-    case Node::OutN:
-        break;
-    }
-    return "outn";
-}
-
 // Full precision, in plain numbers: SPICE would read a suffix such as "M" as milli.
 std::string value(double ohms) {
     return shortest(ohms);
@@ -93,9 +69,9 @@ void writeLines(std::string& out, const Design& design, bool balanced) {
     const design::LineDesign& lines = design.lines;
     for (std::size_t i = 0; i < entries.size() && i < lines.ohms.size(); ++i) {
         const design::LineEntry& line = entries[i];
-        const std::string_view from = nodeName(line.from, balanced);
-        const std::string_view to = nodeName(line.to, balanced);
-        const std::string_view ref = nodeName(Node::Ground, balanced);
+        const std::string_view from = subcircuitNodeName(line.from, balanced);
+        const std::string_view to = subcircuitNodeName(line.to, balanced);
+        const std::string_view ref = subcircuitNodeName(Node::Ground, balanced);
         const double ohms = lines.ohms[i];
         if (lines.model == design::LineModel::Ideal) {
             append(out, "T", line.name, " ", from, " ", ref, " ", to, " ", ref, " Z0=", value(ohms),
@@ -110,6 +86,30 @@ void writeLines(std::string& out, const Design& design, bool balanced) {
 }
 
 } // namespace
+
+std::string_view subcircuitNodeName(Node node, bool balanced) {
+    switch (node) {
+    case Node::Ground:
+        // Not "gnd": ngspice takes that name for its global ground, which would tie the
+        // reference pin to node 0 wherever the subcircuit is placed.
+        return "ref";
+    case Node::In:
+        return balanced ? "inp" : "in";
+    case Node::Middle:
+        return balanced ? "midp" : "mid";
+    case Node::Out:
+        return balanced ? "outp" : "out";
+    case Node::InN:
+        return "inn";
+    case Node::MiddleN:
+        return "midn";
+    case Node::Out2:
+        return "out2";
+    case Node::OutN:
+        break;
+    }
+    return "outn";
+}
 
 std::string spiceWord(std::string_view text) {
     std::string word;
@@ -134,8 +134,8 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         const Arm& arm = design.arms[i];
         const double ohms = built ? (*built)[i].ohms : arm.resistor.ohms;
-        const std::string_view from = nodeName(arm.resistor.from, balanced);
-        const std::string_view to = nodeName(arm.resistor.to, balanced);
+        const std::string_view from = subcircuitNodeName(arm.resistor.from, balanced);
+        const std::string_view to = subcircuitNodeName(arm.resistor.to, balanced);
         if (std::isinf(ohms)) {
             append(out, "* ", arm.entry->name, " open: left out\n");
         } else if (ohms == 0.0) {
@@ -151,8 +151,8 @@ void writeSubcircuitBody(std::string& out, const std::string& name, const Design
     }
     writeLines(out, design, balanced);
     if (entry.through) {
-        append(out, "Vthrough ", nodeName(Node::In, balanced), " ", nodeName(Node::Out, balanced),
-               " 0\n");
+        append(out, "Vthrough ", subcircuitNodeName(Node::In, balanced), " ",
+               subcircuitNodeName(Node::Out, balanced), " 0\n");
     }
     append(out, ".ends ", name, "\n");
 }

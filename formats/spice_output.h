@@ -17,6 +17,10 @@ namespace zelmarino::formats {
 // Keeps `options`, which must outlive it.
 [[nodiscard]] std::unique_ptr<DesignWriter> spiceWriter(const Options& options);
 
+// A node as the subcircuit names it: "in", "mid", "out", "out2" and the reference pin "ref";
+// a balanced network's "inp", "inn", "midp", "midn", "outp" and "outn".
+[[nodiscard]] std::string_view subcircuitNodeName(Node node, bool balanced);
+
 // A name SPICE reads as one word: letters, digits and underscores, "p" for the point.
 [[nodiscard]] std::string spiceWord(std::string_view text);
 
