@@ -369,7 +369,15 @@ std::optional<Refusal> completeOptions(Options& options) {
                            " differ, and " + objection->reason};
         case design::Objection::Subject::Shunt:
             return Refusal{about("--shunt-at", options.shuntAtText, objection->reason)};
+        // The lines' objections in the words of this program's options.
         case design::Objection::Subject::Frequency:
+            return Refusal{std::string(design::entryOf(options.network).command) +
+                           ": needs --f0, the frequency its lines are a quarter wave at"};
+        case design::Objection::Subject::DcAnalysis:
+            return Refusal{std::string(design::entryOf(options.network).command) +
+                           ": analysed at --f0 alone: --optimise, --tolerance and --power "
+                           "analyse at DC"};
+        case design::Objection::Subject::LinesGiven:
             return Refusal{std::string(design::entryOf(options.network).command) + ": " +
                            objection->reason};
         case design::Objection::Subject::Power:

@@ -170,15 +170,15 @@ std::optional<Objection> objection(const Request& request, bool given) {
     }
     if (!entry.lines.empty()) {
         if (given) {
-            return Objection{Frequency, "its lines are designed with its arms, not given"};
+            return Objection{LinesGiven, "its lines are designed with its arms, not given"};
         }
         if (!request.f0Hz) {
             return Objection{Frequency,
-                             "needs --f0, the frequency its lines are a quarter wave at"};
+                             "needs its design frequency f0, where its lines are a quarter wave"};
         }
         if (request.optimise || request.tolerance || request.availableWatts) {
-            return Objection{Frequency, "analysed at --f0 alone: --optimise, --tolerance and "
-                                        "--power analyse at DC"};
+            return Objection{DcAnalysis, "analysed at f0 alone: the optimisation, the tolerance "
+                                         "and the power are analyses at DC"};
         }
     }
     if (request.shuntChosen && entry.armsShuntAtInput.empty()) {

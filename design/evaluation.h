@@ -98,10 +98,14 @@ struct RatingOutOfRange {};
 // impedances, only an L has a shunt to place, a power's dissipation would overflow, a network
 // of lines needs its design frequency and is analysed there alone (not for the DC search, worst
 // case or dissipation, nor with resistors given, whose lines are not known).
+// The reason is in words for the user of either program, naming none of their controls; a
+// program that names its own (the command line's --f0) words it by its subject.
 struct Objection {
-    enum class Subject { Impedances, Shunt, Power, Frequency };
+    // Of a network of lines: it has no design frequency (Frequency), it is asked for what
+    // only the DC analysis does (DcAnalysis), or its resistors are given (LinesGiven).
+    enum class Subject { Impedances, Shunt, Power, Frequency, DcAnalysis, LinesGiven };
     Subject subject;
-    std::string reason; // in words for the user
+    std::string reason;
 };
 
 // Nothing when the request can be evaluated. `given` says whether the resistors are the

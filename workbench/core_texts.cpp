@@ -102,11 +102,12 @@ namespace {
     QT_TRANSLATE_NOOP("Reason",
                       "a quarter-wave shunt attenuator is matched only between equal impedances"),
     QT_TRANSLATE_NOOP("Reason", "a reflection attenuator is matched only between equal impedances"),
-    QT_TRANSLATE_NOOP("Reason", "needs --f0, the frequency its lines are a quarter wave at"),
+    QT_TRANSLATE_NOOP("Reason",
+                      "needs its design frequency f0, where its lines are a quarter wave"),
     QT_TRANSLATE_NOOP("Reason", "its lines are designed with its arms, not given"),
     // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one text, broken to fit the line
-    QT_TRANSLATE_NOOP("Reason", "analysed at --f0 alone: --optimise, --tolerance and "
-                                "--power analyse at DC"),
+    QT_TRANSLATE_NOOP("Reason", "analysed at f0 alone: the optimisation, the tolerance "
+                                "and the power are analyses at DC"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the dissipation would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "out of range (the tolerated source power would overflow)"),
     QT_TRANSLATE_NOOP("Reason", "these resistors make a circuit that cannot be solved"),

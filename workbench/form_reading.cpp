@@ -247,9 +247,10 @@ void readSweep(const FormFields& fields, Reader& reader, FormReading& reading) {
 void readObjection(Reader& reader, const FormReading& reading, bool given) {
     if (const auto objection = design::objection(reading.request, given)) {
         using enum design::Objection::Subject;
-        const Field field = objection->subject == Power       ? Field::Power
-                            : objection->subject == Frequency ? Field::F0
-                                                              : Field::Zout;
+        const Field field = objection->subject == Power ? Field::Power
+                            : objection->subject == Impedances || objection->subject == Shunt
+                                ? Field::Zout
+                                : Field::F0; // the lines' objections
         reader.fail(field, objection->reason);
     }
 }

@@ -89,6 +89,23 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"bridged_t_between_unequal_impedances",
                 [](FormFields& f) { f.network = design::Network::BridgedT; }, Field::Zout, 0,
                 "a bridged T is matched only between equal impedances"},
+        // The lines' objections in the window's words, not the command line's options.
+        Refused{"reflection_without_f0",
+                [](FormFields& f) {
+                    f.network = design::Network::Reflection;
+                    f.zin = "50";
+                },
+                Field::F0, 0, "needs its design frequency f0, where its lines are a quarter wave"},
+        Refused{"reflection_with_a_tolerance",
+                [](FormFields& f) {
+                    f.network = design::Network::Reflection;
+                    f.zin = "50";
+                    f.f0 = "1G";
+                    f.tolerance = "1";
+                },
+                Field::F0, 0,
+                "analysed at f0 alone: the optimisation, the tolerance and the power are analyses "
+                "at DC"},
         Refused{"own_capacitance_negative",
                 [](FormFields& f) {
                     f.parts = PartsKind::Own;

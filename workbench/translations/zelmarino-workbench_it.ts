@@ -341,12 +341,12 @@
         <translation>un attenuatore a riflessione è adattato solo fra impedenze uguali</translation>
     </message>
     <message>
-        <source>needs --f0, the frequency its lines are a quarter wave at</source>
+        <source>needs its design frequency f0, where its lines are a quarter wave</source>
         <translation>serve la frequenza di progetto f0, alla quale le sue linee sono un quarto d&apos;onda</translation>
     </message>
     <message>
-        <source>analysed at --f0 alone: --optimise, --tolerance and --power analyse at DC</source>
-        <translation>si analizza solo a f0: ottimizzazione, tolleranza e potenza analizzano in continua</translation>
+        <source>analysed at f0 alone: the optimisation, the tolerance and the power are analyses at DC</source>
+        <translation>si analizza solo a f0: ottimizzazione, tolleranza e potenza sono analisi in continua</translation>
     </message>
     <message>
         <source>its lines are designed with its arms, not given</source>
