@@ -277,6 +277,22 @@ Report evaluateDesign(const Request& request, float lossDb) {
     return report;
 }
 
+std::vector<Part> builtParts(const Report& report) {
+    if (report.optimised) {
+        return report.optimised->arms;
+    }
+    std::vector<Part> parts;
+    for (std::size_t i = 0; i < report.design.arms.size(); ++i) {
+        if (report.standardOhms) {
+            const double ohms = report.standardOhms->at(i);
+            parts.push_back({ohms, ohms, std::nullopt});
+        } else {
+            parts.push_back(report.design.arms[i].given);
+        }
+    }
+    return parts;
+}
+
 std::optional<Report> evaluateGiven(const Request& request, std::span<const Part> given) {
     const std::span<const ArmEntry> entries = armsOf(request.network, request.shuntAt);
     if (given.size() != entries.size()) {

@@ -121,6 +121,10 @@ struct Objection {
 [[nodiscard]] std::optional<Report> evaluateGiven(const Request& request,
                                                   std::span<const Part> given);
 
+// The parts a report would have built, in the arms' order: the optimised set, else the standard
+// values one part each, else the arms as given (the exact values, one part each).
+[[nodiscard]] std::vector<Part> builtParts(const Report& report);
+
 // Watts for a power in dBm.
 [[nodiscard]] double wattsOfDbm(double dbm);
 

@@ -136,20 +136,12 @@ BuiltNetwork builtNetwork(Network network, std::span<const Resistor> arms,
 
 BuiltNetwork builtNetworkOf(const Report& report, const PartModel& model) {
     const Design& design = report.design;
+    const std::vector<Part> parts = builtParts(report);
     std::vector<Resistor> arms;
-    std::vector<Part> parts;
     for (std::size_t i = 0; i < design.arms.size(); ++i) {
         Resistor r = design.arms[i].resistor;
-        Part part = design.arms[i].given;
-        if (report.optimised) {
-            part = report.optimised->arms.at(i);
-            r.ohms = part.ohms;
-        } else if (report.standardOhms) {
-            r.ohms = report.standardOhms->at(i);
-            part = {r.ohms, r.ohms, std::nullopt};
-        }
+        r.ohms = parts.at(i).ohms;
         arms.push_back(r);
-        parts.push_back(part);
     }
     return builtNetwork(design.network, arms, parts, design.zin, design.zout, model, design.lines);
 }

@@ -61,20 +61,6 @@ std::string partText(const design::Part& part) {
     return significant(part.first, 6) + (part.parallel ? "||" : "+") + significant(*part.second, 6);
 }
 
-std::optional<std::vector<design::Part>> builtParts(const DesignReport& report) {
-    if (report.optimised) {
-        return report.optimised->arms;
-    }
-    if (!report.standardOhms) {
-        return std::nullopt;
-    }
-    std::vector<design::Part> parts;
-    for (const double ohms : *report.standardOhms) {
-        parts.push_back({ohms, ohms, std::nullopt});
-    }
-    return parts;
-}
-
 std::string partsText(const design::PartModel& model) {
     return (model.packageName.empty() ? std::string("your own") : std::string(model.packageName)) +
            ", " + significant(model.parts.seriesHenries, 9) + " H in series and " +

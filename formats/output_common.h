@@ -5,10 +5,8 @@
 #include "formats/report.h"
 #include "text/entry_text.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace zelmarino::formats {
 
@@ -31,10 +29,6 @@ template <typename... Parts> void append(std::string& out, const Parts&... parts
 
 // An arm as one builds it: "220", "100+47" (in series), "220||330" (in parallel), "open".
 [[nodiscard]] std::string partText(const design::Part& part);
-
-// The values a report would have built, as parts: the optimised set, else the standard values
-// one part each; nothing for the exact values.
-[[nodiscard]] std::optional<std::vector<design::Part>> builtParts(const DesignReport& report);
 
 // What each resistor of a modelled pad is built of, for a comment: "0603, 5.2e-10 H in
 // series and 4e-14 F across each resistor, 0 H under each shunt arm".

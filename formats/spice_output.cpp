@@ -183,12 +183,12 @@ void writeSubcircuit(std::string& out, const Options& options, const DesignRepor
     if (design.portsExchanged) {
         out += "* in faces Zin as asked; the window shows this T with Zin and Zout exchanged\n";
     }
-    const std::optional<std::vector<design::Part>> built = builtParts(report);
+    const std::vector<design::Part> built = design::builtParts(report);
     if (report.optimised) {
         // With ideal parts an arm of two is written as one resistor of their total: name both.
         out += "* optimised:";
         for (std::size_t i = 0; i < design.arms.size(); ++i) {
-            append(out, " ", design.arms[i].entry->name, " ", partText(built->at(i)));
+            append(out, " ", design.arms[i].entry->name, " ", partText(built.at(i)));
         }
         out += '\n';
     }
